@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace quorvel {
+
+// A monotonic millisecond count. Only differences of two readings matter.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual qint64 nowMs() const = 0;
+};
+
+} // namespace quorvel

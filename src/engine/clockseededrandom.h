@@ -1,0 +1,19 @@
+#pragma once
+
+#include "randomsource.h"
+
+#include <random>
+
+namespace quorvel {
+
+// The program's random source: a Mersenne twister reseeded from the system clock on request.
+class ClockSeededRandom : public RandomSource {
+public:
+    void reseed() override;
+    float next() override;
+
+private:
+    std::mt19937 m_engine;
+};
+
+} // namespace quorvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "color.h"
+
+#include <QString>
+
+namespace quorvel {
+
+// Labels of the main window that the test logic writes (and reads back for the results).
+enum class Label {
+    Speed,
+    Accuracy,
+    NetSpeed,
+    Time,
+    TimeLeft,
+    OptionsTime,
+    OptionsCorrect,
+    OptionsIncorrect,
+};
+
+// Controls whose enabled state follows idle and running.
+enum class Control { Start, Stop, Instructions, Options, About, Exit, Typing };
+
+// The main window as the engine sees it. The real window implements it; tests use a fake.
+class MainControls {
+public:
+    virtual ~MainControls() = default;
+
+    virtual void setCaption(Label label, const QString &text) = 0;
+    virtual QString caption(Label label) const = 0;
+    virtual void setTextColor(Label label, Color color) = 0;
+    virtual void setBold(Label label, bool bold) = 0;
+    virtual void setLabelVisible(Label label, bool visible) = 0;
+
+    virtual void setEnabled(Control control, bool enabled) = 0;
+    virtual void focusTyping() = 0;
+    virtual void clearTyping() = 0;
+
+    // The car's horizontal position in twips (15 to a logical pixel).
+    virtual int carLeft() const = 0;
+    virtual void setCarLeft(int twips) = 0;
+};
+
+} // namespace quorvel

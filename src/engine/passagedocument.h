@@ -1,0 +1,33 @@
+#pragma once
+
+#include "color.h"
+
+#include <QString>
+
+namespace quorvel {
+
+// The passage as the test logic drives it: plain text, a selection used as a working cursor,
+// and per-character colour plus two marks. Positions and lengths count characters (code points).
+class PassageDocument {
+public:
+    virtual ~PassageDocument() = default;
+
+    // Replaces everything: no marks, all black, selection at 0 with length 0.
+    virtual void setText(const QString &text) = 0;
+    // A start at or past the end puts it at the end.
+    virtual void setSelStart(int start) = 0;
+    // A length running past the end is cut there.
+    virtual void setSelLength(int length) = 0;
+    // "" when nothing is selected.
+    virtual QString selectedText() const = 0;
+    virtual void setSelColor(Color color) = 0;
+    virtual void setCurrentMark(bool on) = 0;
+    virtual void setSpaceCue(bool on) = 0;
+
+    void SelectChars(int start, int length);
+    void MarkCurrentChar(int start, int length);
+    void UnmarkChar(int start, int length);
+    void ResetPassageColor(int start, int length);
+};
+
+} // namespace quorvel

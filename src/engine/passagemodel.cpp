@@ -1,0 +1,1 @@
+#include "passagemodel.h"

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quorvel {
+
+// Random numbers for picking passages. reseed() takes a fresh seed from a clock.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed() = 0;
+    // Returns 0 <= r < 1.
+    virtual float next() = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,70 @@
+#pragma once
+
+// Quorvel's engine: one TypingTest owns the test state and runs every handler of a typing test.
+// It reaches the outside world only through small ports: MainControls (the main window's labels,
+// buttons and car), PassageDocument (the passage with its colours and marks), Clock, TickTimer,
+// MessageBox and RandomSource. The Qt windows implement the ports and forward their events here;
+// tests plug in fakes and drive the same code without a display.
+//
+// The road of a key: txtTyping_KeyPress judges it against the passage and updates the counters;
+// the next tmrSpeed_Timer turns the counters into figures and replaces a finished passage.
+
+#include "teststate.h"
+
+#include <QString>
+
+namespace quorvel {
+
+class Clock;
+class MainControls;
+class MessageBox;
+class PassageDocument;
+class PassageStore;
+class RandomSource;
+class TickTimer;
+
+class TypingTest {
+public:
+    struct Ports {
+        MainControls &controls;
+        PassageDocument &passage;
+        Clock &clock;
+        TickTimer &timer;
+        MessageBox &messages;
+        RandomSource &random;
+    };
+
+    TypingTest(const PassageStore &store, const Ports &ports);
+
+    // Start-up once the passages are loaded: settings to their start-up values, figures reset,
+    // car at its starting place. The Options dialog is prepared by its own window.
+    void Form_Load();
+    void ResetDisplay();
+
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void tmrSpeed_Timer();
+    // Judges one typed character; sets key to 0 when the key must not reach the typing box.
+    void txtTyping_KeyPress(char32_t &key);
+
+    // True from Start until Stop.
+    bool isRunning() const { return m_running; }
+
+    const TestState &state() const { return m_state; }
+    const Settings &settings() const { return m_state.settings; }
+    void setSettings(const Settings &settings) { m_state.settings = settings; }
+
+    static QString resultsText(const QString &speed, const QString &accuracy,
+                               const QString &netSpeed, const QString &time);
+
+private:
+    QString PickPassage();
+    void AdvanceCar();
+
+    const PassageStore &m_store;
+    Ports m_ports;
+    TestState m_state;
+    bool m_running = false;
+};
+
+} // namespace quorvel

@@ -1,1 +1,316 @@
 #include "passagestore.h"
+
+#include "randomsource.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kMaxPassageCount = 32767;
+// How much of a bad count line a message quotes.
+constexpr int kExcerptLength = 40;
+
+// A line of the raw file: [begin, end) without its terminator.
+struct LineSpan {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+// Finds lines ending at CR LF, a lone CR or a lone LF. A terminator at the very end of the data
+// does not open another, empty line.
+class LineScanner {
+public:
+    LineScanner(const QByteArray &bytes, qsizetype start) : m_bytes(bytes), m_pos(start) {}
+
+    bool next(LineSpan &line)
+    {
+        const qsizetype size = m_bytes.size();
+        if (m_pos >= size) {
+            return false;
+        }
+        const char *data = m_bytes.constData();
+        line.begin = m_pos;
+        qsizetype i = m_pos;
+        while (i < size && data[i] != '\r' && data[i] != '\n') {
+            ++i;
+        }
+        line.end = i;
+        if (i < size && data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') {
+            ++i;
+        }
+        m_pos = i < size ? i + 1 : size;
+        return true;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos;
+};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads a decimal number at the start of the text, the way a count line has always been read:
+// leading blanks are skipped, reading stops at the first character that cannot continue the
+// number, and text without a number gives 0. "12 words" is 12, "1e3" is 1000.
+double numericPrefix(const char *p, const char *end)
+{
+    while (p != end && (*p == ' ' || *p == '\t')) {
+        ++p;
+    }
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p++ == '-';
+    }
+    const char *numberStart = p;
+    // Decimal places of the first significant digit, to tell overflow from underflow below.
+    long long magnitude = 0;
+    bool seenNonZero = false;
+    bool seenDigit = false;
+    bool afterPoint = false;
+    for (; p != end; ++p) {
+        if (*p == '.' && !afterPoint) {
+            afterPoint = true;
+        } else if (isDigit(*p)) {
+            seenDigit = true;
+            seenNonZero = seenNonZero || *p != '0';
+            if (!afterPoint && seenNonZero) {
+                ++magnitude;
+            } else if (afterPoint && !seenNonZero) {
+                --magnitude;
+            }
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit) {
+        return 0.0;
+    }
+    // An exponent counts only when digits follow it ("2e" is 2); VB-era files also used "d".
+    const char *numberEnd = p;
+    long long exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
+        const char *q = p + 1;
+        bool negativeExponent = false;
+        if (q != end && (*q == '+' || *q == '-')) {
+            negativeExponent = *q++ == '-';
+        }
+        if (q != end && isDigit(*q)) {
+            for (; q != end && isDigit(*q); ++q) {
+                exponent = std::min(exponent * 10 + (*q - '0'), 1'000'000'000LL);
+            }
+            exponent = negativeExponent ? -exponent : exponent;
+            numberEnd = q;
+        }
+    }
+
+    std::string text(numberStart, numberEnd);
+    for (char &c : text) {
+        c = (c == 'd' || c == 'D') ? 'e' : c;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = seenNonZero && magnitude + exponent > 0 ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+// The count as a 16-bit integer would hold it: rounded to the nearest, halves to even.
+// Returns 0 for anything outside 1 to 32767, which is never a valid count.
+int passageCountFrom(double value)
+{
+    if (!(value > 0.0 && value < kMaxPassageCount + 1.0)) {
+        return 0;
+    }
+    double rounded = std::floor(value + 0.5);
+    if (rounded - value == 0.5 && std::fmod(rounded, 2.0) != 0.0) {
+        rounded -= 1.0;
+    }
+    return rounded >= 1.0 && rounded <= kMaxPassageCount ? int(rounded) : 0;
+}
+
+QString decodeWindows1252(const char *data, qsizetype size)
+{
+    // 0x80-0x9F are where the code page differs from Latin-1; its five unused bytes keep their
+    // Latin-1 control characters.
+    static constexpr char16_t kHighControls[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        out[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+// Decodes every line as UTF-8, or returns false at the first line that is not valid UTF-8.
+bool decodeUtf8(const QByteArray &bytes, const std::vector<LineSpan> &lines, QStringList &out)
+{
+    // Each line is decoded on its own; a U+FEFF at the start of a passage is text, not a mark.
+    const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    out.reserve(qsizetype(lines.size()));
+    for (const LineSpan &line : lines) {
+        QStringDecoder decoder(QStringDecoder::Utf8, flags);
+        out.append(decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin)));
+        if (decoder.hasError()) {
+            out.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isValidUtf8(const QByteArray &bytes, const LineSpan &line)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
+    return !decoder.hasError();
+}
+
+qint32 codePointCount(const QString &text)
+{
+    qint32 count = 0;
+    for (const QChar c : text) {
+        count += c.isLowSurrogate() ? 0 : 1;
+    }
+    return count;
+}
+
+QString quoted(const QString &fileName)
+{
+    return QLatin1Char('"') + fileName + QLatin1Char('"');
+}
+
+QString badCountMessage(const QString &fileName, const QByteArray &bytes, const LineSpan &line)
+{
+    const qsizetype length = std::min<qsizetype>(line.end - line.begin, kExcerptLength);
+    const QString excerpt = QString::fromUtf8(bytes.constData() + line.begin, length).trimmed();
+    return QStringLiteral("Cannot read the passage file %1, line 1: the passage count must be a "
+                          "whole number from 1 to %2, but the line reads \"%3\".")
+        .arg(quoted(fileName))
+        .arg(kMaxPassageCount)
+        .arg(excerpt);
+}
+
+QString missingLineMessage(const QString &fileName, int count, int found)
+{
+    return QStringLiteral("Cannot read the passage file %1, line %2: the file ends before this "
+                          "line. Line 1 gives %3 passages, but only %4 follow it.")
+        .arg(quoted(fileName))
+        .arg(found + 2)
+        .arg(count)
+        .arg(found);
+}
+
+} // namespace
+
+QString PassageStore::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        clear();
+        return QStringLiteral("The passage file %1 was not found.").arg(quoted(path));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        clear();
+        return QStringLiteral("The passage file %1 cannot be opened: %2.")
+            .arg(quoted(path), file.errorString());
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        clear();
+        return QStringLiteral("The passage file %1 cannot be read: %2.")
+            .arg(quoted(path), file.errorString());
+    }
+    file.close();
+    return loadFromBytes(bytes, path);
+}
+
+QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &fileName)
+{
+    clear();
+    const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
+    LineScanner scanner(bytes, hasBom ? 3 : 0);
+
+    LineSpan countLine;
+    if (!scanner.next(countLine)) {
+        return QStringLiteral("Cannot read the passage file %1, line 1: the file is empty, but "
+                              "this line must give the passage count.")
+            .arg(quoted(fileName));
+    }
+    const int count = passageCountFrom(
+        numericPrefix(bytes.constData() + countLine.begin, bytes.constData() + countLine.end));
+    if (count == 0) {
+        return badCountMessage(fileName, bytes, countLine);
+    }
+
+    // Only the lines the program uses are looked at; whatever follows them is never read.
+    std::vector<LineSpan> lines;
+    lines.reserve(std::size_t(count));
+    for (LineSpan line; int(lines.size()) < count && scanner.next(line);) {
+        lines.push_back(line);
+    }
+    if (int(lines.size()) < count) {
+        return missingLineMessage(fileName, count, int(lines.size()));
+    }
+
+    if (!isValidUtf8(bytes, countLine) || !decodeUtf8(bytes, lines, m_passages)) {
+        m_passages.reserve(count);
+        for (const LineSpan &line : lines) {
+            m_passages.append(
+                decodeWindows1252(bytes.constData() + line.begin, line.end - line.begin));
+        }
+    }
+    m_lengths.reserve(std::size_t(count));
+    for (const QString &passage : std::as_const(m_passages)) {
+        m_lengths.push_back(codePointCount(passage));
+    }
+    return QString();
+}
+
+QString PassageStore::PickPassage(RandomSource &random, qint32 &passageLen) const
+{
+    random.reseed();
+    const float r = random.next();
+    const int count = PassageCount();
+    if (count == 0) {
+        passageLen = 0;
+        return QString();
+    }
+    // The count becomes a float before the product, and the product is floored as a double.
+    const double scaled = std::floor(double(float(count)) * double(r));
+    // A source that breaks its [0, 1) promise (NaN, negative, 1.0) still picks a real passage.
+    int index = 1;
+    if (scaled >= double(count)) {
+        index = count;
+    } else if (scaled >= 0.0) {
+        index = int(scaled) + 1;
+    }
+    passageLen = m_lengths[std::size_t(index - 1)];
+    return m_passages.at(index - 1);
+}
+
+void PassageStore::clear()
+{
+    m_passages.clear();
+    m_lengths.clear();
+}
+
+} // namespace quorvel

@@ -9,6 +9,8 @@ QFont sans(qreal points)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
+    // An explicit weight: a control inside a bold frame would otherwise inherit the bold.
+    font.setWeight(QFont::Normal);
     return font;
 }
 

@@ -1,0 +1,237 @@
+#include "optionsdialog.h"
+
+#include "colorconvert.h"
+#include "qtcolorpicker.h"
+#include "twips.h"
+#include "uifonts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quorvel {
+
+namespace {
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *widget = new Widget(caption, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setFont(UiFonts::standard());
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QLineEdit *placeSwatch(QWidget *parent, const char *name, QRect rect)
+{
+    auto *swatch = new QLineEdit(parent);
+    swatch->setObjectName(QLatin1String(name));
+    swatch->setFont(UiFonts::standard());
+    swatch->setGeometry(rect);
+    swatch->setReadOnly(true);
+    swatch->setEnabled(false);
+    swatch->setAutoFillBackground(true);
+    return swatch;
+}
+
+// The swatch shows its colour while disabled too: styles draw a disabled box from the Disabled
+// group, which would otherwise grey the colour out.
+void paintSwatch(QLineEdit *swatch, Color color)
+{
+    QPalette palette = swatch->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, toQColor(color));
+        palette.setColor(group, QPalette::Window, toQColor(color));
+    }
+    swatch->setPalette(palette);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(QWidget *parent)
+    : QDialog(parent), m_platformPicker(std::make_unique<QtColorPicker>()),
+      m_picker(m_platformPicker.get())
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    // A transparent icon, so the dialog does not take the program's car.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    setWindowIcon(QIcon(blank));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(UiFonts::standard());
+    setFixedSize(twips(3615), twips(4635));
+
+    m_cmdOK =
+        place<QPushButton>(this, "cmdOK", QStringLiteral("OK"), twipsRect(360, 4020, 1335, 495));
+    m_cmdOK->setDefault(true);
+    m_cmdCancel = place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
+                                     twipsRect(1920, 4020, 1335, 495));
+    createTimeFrame();
+    createColorFrame();
+    m_chkOKCancel = place<QCheckBox>(this, "chkOKCancel", QStringLiteral("OK or Cancel"),
+                                     twipsRect(1200, 3840, 1335, 255));
+    m_chkOKCancel->setChecked(false);
+    m_chkOKCancel->hide();
+    orderTabs();
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
+    connect(m_cmdCorrect, &QPushButton::clicked, this, &OptionsDialog::cmdCorrect_Click);
+    connect(m_cmdIncorrect, &QPushButton::clicked, this, &OptionsDialog::cmdIncorrect_Click);
+    connect(m_cmdResetColors, &QPushButton::clicked, this, &OptionsDialog::cmdResetColors_Click);
+}
+
+OptionsDialog::~OptionsDialog() = default;
+
+void OptionsDialog::createTimeFrame()
+{
+    m_fraTime = new QGroupBox(QStringLiteral("How Much Time?"), this);
+    m_fraTime->setObjectName(QStringLiteral("fraTime"));
+    m_fraTime->setFont(UiFonts::bold());
+    m_fraTime->setGeometry(twipsRect(240, 120, 3135, 1815));
+
+    auto option = [this](TimeOption which, const char *name, const char *caption, QRect rect) {
+        m_options[size_t(which)] =
+            place<QRadioButton>(m_fraTime, name, QString::fromLatin1(caption), rect);
+    };
+    option(TimeOption::Unlimited, "optUnlimited", "Unlimited (stop when you choose)",
+           twipsRect(240, 240, 2775, 255));
+    option(TimeOption::OneMinute, "opt1Min", "1 Minute", twipsRect(240, 480, 1575, 375));
+    option(TimeOption::TwoMinutes, "opt2Min", "2 Minutes", twipsRect(240, 840, 1575, 255));
+    option(TimeOption::ThreeMinutes, "opt3Min", "3 Minutes", twipsRect(240, 1080, 1695, 375));
+    option(TimeOption::FiveMinutes, "opt5Min", "5 Minutes (standard test)",
+           twipsRect(240, 1440, 2175, 255));
+
+    m_timeGroup = new QButtonGroup(this);
+    m_timeGroup->setExclusive(true);
+    for (QRadioButton *button : m_options) {
+        m_timeGroup->addButton(button);
+    }
+}
+
+void OptionsDialog::createColorFrame()
+{
+    m_fraColor = new QGroupBox(QStringLiteral("Text Color"), this);
+    m_fraColor->setObjectName(QStringLiteral("fraColor"));
+    m_fraColor->setFont(UiFonts::bold());
+    m_fraColor->setGeometry(twipsRect(240, 2040, 3135, 1815));
+
+    m_cmdCorrect =
+        place<QPushButton>(m_fraColor, "cmdCorrect", QStringLiteral("Correct Characters:"),
+                           twipsRect(240, 300, 1695, 375));
+    m_cmdIncorrect =
+        place<QPushButton>(m_fraColor, "cmdIncorrect", QStringLiteral("Incorrect Characters:"),
+                           twipsRect(240, 780, 1695, 375));
+    m_cmdResetColors =
+        place<QPushButton>(m_fraColor, "cmdResetColors", QStringLiteral("Reset Colors"),
+                           twipsRect(240, 1260, 1695, 375));
+    m_txtCorrect = placeSwatch(m_fraColor, "txtCorrect", twipsRect(2160, 300, 735, 375));
+    m_txtIncorrect = placeSwatch(m_fraColor, "txtIncorrect", twipsRect(2160, 780, 735, 375));
+}
+
+void OptionsDialog::orderTabs()
+{
+    QWidget *const order[] = {
+        m_cmdOK,
+        m_cmdCancel,
+        m_fraTime,
+        m_options[size_t(TimeOption::Unlimited)],
+        m_options[size_t(TimeOption::OneMinute)],
+        m_options[size_t(TimeOption::TwoMinutes)],
+        m_options[size_t(TimeOption::ThreeMinutes)],
+        m_options[size_t(TimeOption::FiveMinutes)],
+        m_fraColor,
+        m_cmdCorrect,
+        m_cmdIncorrect,
+        m_cmdResetColors,
+        m_txtCorrect,
+        m_txtIncorrect,
+        m_chkOKCancel,
+    };
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void OptionsDialog::setColorPicker(ColorPicker *picker)
+{
+    m_picker = picker ? picker : m_platformPicker.get();
+}
+
+void OptionsDialog::showModal()
+{
+    exec();
+}
+
+bool OptionsDialog::okChecked() const
+{
+    return m_chkOKCancel->isChecked();
+}
+
+bool OptionsDialog::isSelected(TimeOption option) const
+{
+    return m_options[size_t(option)]->isChecked();
+}
+
+void OptionsDialog::select(TimeOption option)
+{
+    m_options[size_t(option)]->setChecked(true);
+}
+
+void OptionsDialog::setCorrectSwatch(Color color)
+{
+    m_correctColor = color;
+    paintSwatch(m_txtCorrect, color);
+}
+
+void OptionsDialog::setIncorrectSwatch(Color color)
+{
+    m_incorrectColor = color;
+    paintSwatch(m_txtIncorrect, color);
+}
+
+void OptionsDialog::reject()
+{
+    cmdCancel_Click();
+}
+
+void OptionsDialog::cmdOK_Click()
+{
+    hide();
+    m_chkOKCancel->setChecked(true);
+}
+
+void OptionsDialog::cmdCancel_Click()
+{
+    hide();
+    m_chkOKCancel->setChecked(false);
+}
+
+void OptionsDialog::cmdCorrect_Click()
+{
+    if (const std::optional<Color> chosen = m_picker->pick(this)) {
+        setCorrectSwatch(*chosen);
+    }
+}
+
+void OptionsDialog::cmdIncorrect_Click()
+{
+    if (const std::optional<Color> chosen = m_picker->pick(this)) {
+        setIncorrectSwatch(*chosen);
+    }
+}
+
+void OptionsDialog::cmdResetColors_Click()
+{
+    setCorrectSwatch(kBlue);
+    setIncorrectSwatch(kRed);
+}
+
+} // namespace quorvel

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "optionsform.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvel {
+
+class ColorPicker;
+
+// frmOptions: the test length and the two colours. Its controls only hold the pending choices;
+// the main window's exchange reads them, or puts them back, after each showing. It is created
+// once and afterwards only hidden, so it keeps its state between showings.
+class OptionsDialog : public QDialog, public OptionsForm {
+    Q_OBJECT
+
+public:
+    explicit OptionsDialog(QWidget *parent = nullptr);
+    ~OptionsDialog() override;
+
+    // Tests answer for the colour dialog through this; nullptr restores the platform's picker.
+    void setColorPicker(ColorPicker *picker);
+
+    void showModal() override;
+    bool okChecked() const override;
+    bool isSelected(TimeOption option) const override;
+    void select(TimeOption option) override;
+    Color correctSwatch() const override { return m_correctColor; }
+    void setCorrectSwatch(Color color) override;
+    Color incorrectSwatch() const override { return m_incorrectColor; }
+    void setIncorrectSwatch(Color color) override;
+
+public slots:
+    // Esc and the window's close box both land here, so both count as Cancel.
+    void reject() override;
+
+private slots:
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdCorrect_Click();
+    void cmdIncorrect_Click();
+    void cmdResetColors_Click();
+
+private:
+    void createTimeFrame();
+    void createColorFrame();
+    void orderTabs();
+
+    QPushButton *m_cmdOK = nullptr;
+    QPushButton *m_cmdCancel = nullptr;
+    QGroupBox *m_fraTime = nullptr;
+    // Indexed by TimeOption.
+    std::array<QRadioButton *, 5> m_options{};
+    QButtonGroup *m_timeGroup = nullptr;
+    QGroupBox *m_fraColor = nullptr;
+    QPushButton *m_cmdCorrect = nullptr;
+    QPushButton *m_cmdIncorrect = nullptr;
+    QPushButton *m_cmdResetColors = nullptr;
+    QLineEdit *m_txtCorrect = nullptr;
+    QLineEdit *m_txtIncorrect = nullptr;
+    QCheckBox *m_chkOKCancel = nullptr;
+
+    Color m_correctColor = kBlack;
+    Color m_incorrectColor = kBlack;
+
+    std::unique_ptr<ColorPicker> m_platformPicker;
+    ColorPicker *m_picker = nullptr;
+};
+
+} // namespace quorvel

@@ -3,6 +3,7 @@
 #include "randomsource.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -228,10 +229,12 @@ QString PassageStore::load(const QString &path)
         clear();
         return QStringLiteral("The passage file %1 was not found.").arg(quoted(path));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opening a folder fails with no useful reason on some systems, so say it plainly.
+    const QString reason = QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : QString();
+    if (!reason.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         clear();
         return QStringLiteral("The passage file %1 cannot be opened: %2.")
-            .arg(quoted(path), file.errorString());
+            .arg(quoted(path), reason.isEmpty() ? file.errorString() : reason);
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {

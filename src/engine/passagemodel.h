@@ -11,7 +11,8 @@ namespace quorvel {
 class PassageListener;
 
 // The in-memory passage behind the view: text, per-character colour and marks, and the
-// selection. Every per-character change is O(1) in the passage length.
+// selection. Every per-character change is O(1) in the passage length: the text is only
+// converted and indexed once, in setText, and a change reports just the characters it touched.
 class PassageModel : public PassageDocument {
 public:
     struct CharStyle {
@@ -21,6 +22,7 @@ public:
     };
 
     void setText(const QString &text) override;
+    // Also collapses the selection to length 0.
     void setSelStart(int start) override;
     void setSelLength(int length) override;
     QString selectedText() const override;
@@ -28,23 +30,35 @@ public:
     void setCurrentMark(bool on) override;
     void setSpaceCue(bool on) override;
 
+    // Not owned; nullptr for none.
     void setListener(PassageListener *listener) { m_listener = listener; }
 
     const QString &text() const { return m_text; }
     int length() const { return int(m_chars.size()); }
     char32_t charAt(int index) const { return m_chars[size_t(index)]; }
+    // Where character index (0..length()) starts in text(), in UTF-16 code units.
+    int utf16Index(int index) const { return m_utf16Index[size_t(index)]; }
     const CharStyle &styleAt(int index) const { return m_styles[size_t(index)]; }
     int selStart() const { return m_selStart; }
     int selLength() const { return m_selLength; }
-    // Index of the character carrying the current-character mark, or -1.
+    // The lowest index carrying the current-character mark, or -1.
     int currentChar() const;
 
 private:
+    template <typename Change> void changeSelection(Change change);
+    void noteMark(int index, bool on);
+
     QString m_text;
     std::u32string m_chars;
+    std::vector<int> m_utf16Index;
     std::vector<CharStyle> m_styles;
     int m_selStart = 0;
     int m_selLength = 0;
+    // The logic marks one character at a time; the count lets currentChar() stay O(1) then and
+    // only rescan when several marks were set and the lowest one was cleared.
+    int m_markCount = 0;
+    mutable int m_current = -1;
+    mutable bool m_currentStale = false;
     PassageListener *m_listener = nullptr;
 };
 

@@ -1,1 +1,256 @@
 #include "typingtest.h"
+
+#include "clock.h"
+#include "formatting.h"
+#include "messagebox.h"
+#include "passagedocument.h"
+#include "passagestore.h"
+#include "ticktimer.h"
+
+#include <QStringView>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+constexpr char32_t kBackspace = 8;
+
+// Speed and net speed are only refreshed in the first 50 ms of each second, so they do not
+// flicker with every key.
+constexpr float kSpeedWindow = 0.05f;
+constexpr float kWarnHigh = 10.0f;
+constexpr float kWarnLow = 9.0f;
+
+// The typed character as UTF-16 on the stack: judging must not allocate for it.
+class TypedChar {
+public:
+    explicit TypedChar(char32_t key)
+    {
+        if (QChar::requiresSurrogates(key) && key <= 0x10FFFF) {
+            m_units[0] = QChar::highSurrogate(key);
+            m_units[1] = QChar::lowSurrogate(key);
+            m_size = 2;
+        } else if (key <= 0xFFFF) {
+            m_units[0] = char16_t(key);
+            m_size = 1;
+        }
+        // Anything beyond Unicode stays empty and so never matches a passage character.
+    }
+    QStringView view() const { return QStringView(m_units, m_size); }
+    bool valid() const { return m_size > 0; }
+
+private:
+    char16_t m_units[2] = {};
+    qsizetype m_size = 0;
+};
+
+} // namespace
+
+TypingTest::TypingTest(const PassageStore &store, const Ports &ports)
+    : m_store(store), m_ports(ports)
+{}
+
+void TypingTest::Form_Load()
+{
+    m_state.settings = Settings{};
+    ResetDisplay();
+    m_ports.controls.setCarLeft(kCarStart);
+}
+
+void TypingTest::ResetDisplay()
+{
+    MainControls &controls = m_ports.controls;
+    controls.setCaption(Label::Speed, QStringLiteral("0"));
+    controls.setCaption(Label::Accuracy, QStringLiteral("100.0"));
+    controls.setCaption(Label::NetSpeed, QStringLiteral("0"));
+    controls.setCaption(Label::Time, FormatTime(0));
+    m_state.TestSeconds = testSecondsFor(m_state.settings.TestLength);
+    if (!isTimed()) {
+        controls.setLabelVisible(Label::TimeLeft, false);
+    } else {
+        controls.setLabelVisible(Label::TimeLeft, true);
+        controls.setCaption(Label::TimeLeft, FormatTime(float(m_state.TestSeconds)));
+    }
+    controls.setCaption(Label::OptionsTime,
+                        QStringLiteral("Test length: ") + m_state.settings.TestLength);
+    controls.setTextColor(Label::OptionsCorrect, m_state.settings.CorrectColor);
+    controls.setTextColor(Label::OptionsIncorrect, m_state.settings.IncorrectColor);
+}
+
+void TypingTest::cmdStart_Click()
+{
+    if (m_running)
+        return;
+    ResetDisplay();
+    m_ports.controls.clearTyping();
+    PassageDocument &passage = m_ports.passage;
+    passage.setText(PickPassage());
+    passage.MarkCurrentChar(0, 1);
+    passage.ResetPassageColor(0, m_state.PassageLen);
+    passage.SelectChars(0, 1);
+    setRunningControls(true);
+    m_ports.controls.focusTyping();
+    m_state.CharPos = 0;
+    m_state.TotalChars = 0;
+    m_state.ErrorCount = 0;
+    m_running = true;
+    m_timeLeftWarned = false;
+    m_ports.timer.start();
+    m_state.StartTick = m_ports.clock.nowMs();
+    m_state.ElapsedMs = 0;
+}
+
+void TypingTest::cmdStop_Click()
+{
+    // Cleared first: a tick or a click that sneaks in while the results box is open must not
+    // run Stop a second time.
+    if (!m_running)
+        return;
+    m_running = false;
+    m_ports.passage.UnmarkChar(m_state.CharPos, 1);
+    m_ports.timer.stop();
+    m_state.ElapsedMs = 0;
+    setRunningControls(false);
+    MainControls &controls = m_ports.controls;
+    controls.setTextColor(Label::TimeLeft, kBlack);
+    controls.setBold(Label::TimeLeft, false);
+    m_timeLeftWarned = false;
+    // The message repeats what the window shows; nothing is recomputed.
+    m_ports.messages.showInformation(
+        QStringLiteral("Typing Speed Results"),
+        resultsText(controls.caption(Label::Speed), controls.caption(Label::Accuracy),
+                    controls.caption(Label::NetSpeed), controls.caption(Label::Time)));
+}
+
+void TypingTest::tmrSpeed_Timer()
+{
+    if (!m_running)
+        return;
+    // A clock that steps backwards would give a negative time; hold it at zero instead.
+    m_state.ElapsedMs = std::max<qint64>(0, m_ports.clock.nowMs() - m_state.StartTick);
+    const float elapsed = float(double(m_state.ElapsedMs) / 1000);
+    const float timeLeft = float(m_state.TestSeconds) - elapsed;
+    showFigures(elapsed, timeLeft);
+    if (m_state.CharPos >= m_state.PassageLen)
+        replacePassage();
+    if (!isTimed())
+        return;
+    // No lower bound: a tick that comes late after a stall still ends the test.
+    if (timeLeft <= 0) {
+        cmdStop_Click();
+        return;
+    }
+    if (!m_timeLeftWarned && timeLeft >= kWarnLow && timeLeft <= kWarnHigh) {
+        m_timeLeftWarned = true;
+        m_ports.controls.setTextColor(Label::TimeLeft, kRed);
+        m_ports.controls.setBold(Label::TimeLeft, true);
+    }
+}
+
+void TypingTest::showFigures(float elapsed, float timeLeft)
+{
+    setCaptionIfChanged(Label::Time, FormatTime(elapsed));
+    setCaptionIfChanged(Label::TimeLeft, FormatTime(timeLeft));
+    // Without elapsed time there is no speed to speak of; showing 0 keeps 0/0 off the labels.
+    float speed = 0;
+    float net = 0;
+    if (elapsed > 0) {
+        float accuracy = 0;
+        if (m_state.TotalChars > 0) {
+            accuracy = float(100 - double(m_state.ErrorCount) / double(m_state.TotalChars) * 100);
+            setCaptionIfChanged(Label::Accuracy, FormatNumber(accuracy, QStringLiteral("0.0")));
+        }
+        const float minutes = elapsed / 60;
+        const float words = float(double(m_state.TotalChars) / 5);
+        speed = words / minutes;
+        net = speed * accuracy / 100;
+    }
+    const float frac = elapsed - std::floor(elapsed);
+    if (frac < kSpeedWindow) {
+        setCaptionIfChanged(Label::Speed, FormatNumber(speed, QStringLiteral("0")));
+        setCaptionIfChanged(Label::NetSpeed, FormatNumber(net, QStringLiteral("0")));
+    }
+}
+
+// The first character of the new passage is left unmarked; the first key marks the second.
+void TypingTest::replacePassage()
+{
+    m_state.CharPos = 0;
+    m_ports.controls.clearTyping();
+    PassageDocument &passage = m_ports.passage;
+    passage.setText(PickPassage());
+    passage.ResetPassageColor(0, m_state.PassageLen);
+    passage.SelectChars(0, 1);
+}
+
+void TypingTest::txtTyping_KeyPress(char32_t &key)
+{
+    // The typing box is disabled when idle; a stray key then must neither count nor show.
+    if (!m_running || key == kBackspace) {
+        key = 0;
+        return;
+    }
+    const qint32 old = m_state.CharPos;
+    ++m_state.CharPos;
+    ++m_state.TotalChars;
+    PassageDocument &passage = m_ports.passage;
+    passage.UnmarkChar(old, 1);
+    const TypedChar typed(key);
+    // Read back from the passage itself: past its end the selection is empty and never matches.
+    if (!typed.valid() || passage.selectedText() != typed.view()) {
+        passage.setSelColor(m_state.settings.IncorrectColor);
+        ++m_state.ErrorCount;
+    } else {
+        passage.setSelColor(m_state.settings.CorrectColor);
+        AdvanceCar();
+    }
+    passage.MarkCurrentChar(m_state.CharPos, 1);
+    if (passage.selectedText() == QLatin1Char(' '))
+        passage.setSpaceCue(true);
+}
+
+void TypingTest::AdvanceCar()
+{
+    const int left = m_ports.controls.carLeft();
+    // At or past the last place it jumps back, so the car can never leave its row.
+    m_ports.controls.setCarLeft(left >= kCarLast ? kCarStart : left + kCarStep);
+}
+
+QString TypingTest::PickPassage()
+{
+    if (m_store.PassageCount() == 0) {
+        m_state.PassageLen = 0;
+        return QString();
+    }
+    return m_store.PickPassage(m_ports.random, m_state.PassageLen);
+}
+
+void TypingTest::setRunningControls(bool running)
+{
+    MainControls &controls = m_ports.controls;
+    controls.setEnabled(Control::Start, !running);
+    controls.setEnabled(Control::Stop, running);
+    controls.setEnabled(Control::Instructions, !running);
+    controls.setEnabled(Control::Options, !running);
+    controls.setEnabled(Control::About, !running);
+    controls.setEnabled(Control::Exit, !running);
+    controls.setEnabled(Control::Typing, running);
+}
+
+void TypingTest::setCaptionIfChanged(Label label, const QString &text)
+{
+    if (m_ports.controls.caption(label) != text)
+        m_ports.controls.setCaption(label, text);
+}
+
+QString TypingTest::resultsText(const QString &speed, const QString &accuracy,
+                                const QString &netSpeed, const QString &time)
+{
+    return QStringLiteral("Speed:\t\t") + speed + QStringLiteral(" wpm\r\nAccuracy:\t") + accuracy +
+           QStringLiteral("%\r\nNet Speed:\t") + netSpeed + QStringLiteral(" wpm\r\nTime:\t\t") +
+           time;
+}
+
+} // namespace quorvel

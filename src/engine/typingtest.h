@@ -8,7 +8,12 @@
 //
 // The road of a key: txtTyping_KeyPress judges it against the passage and updates the counters;
 // the next tmrSpeed_Timer turns the counters into figures and replaces a finished passage.
+//
+// Idle and Running are the two states. isRunning() is the one indicator the windows use: it is
+// true from Start until Stop begins, and every handler that only makes sense while running
+// (keys, ticks, Stop) does nothing outside it, so a late tick or a second Stop is harmless.
 
+#include "maincontrols.h"
 #include "teststate.h"
 
 #include <QString>
@@ -16,7 +21,6 @@
 namespace quorvel {
 
 class Clock;
-class MainControls;
 class MessageBox;
 class PassageDocument;
 class PassageStore;
@@ -33,6 +37,11 @@ public:
         MessageBox &messages;
         RandomSource &random;
     };
+
+    // The car's row: where it starts, its last place before it jumps back, and one step.
+    static constexpr int kCarStart = 2760;
+    static constexpr int kCarLast = 4860;
+    static constexpr int kCarStep = 60;
 
     TypingTest(const PassageStore &store, const Ports &ports);
 
@@ -61,10 +70,17 @@ private:
     QString PickPassage();
     void AdvanceCar();
 
+    bool isTimed() const { return m_state.TestSeconds >= 1; }
+    void setRunningControls(bool running);
+    void showFigures(float elapsed, float timeLeft);
+    void replacePassage();
+    void setCaptionIfChanged(Label label, const QString &text);
+
     const PassageStore &m_store;
     Ports m_ports;
     TestState m_state;
     bool m_running = false;
+    bool m_timeLeftWarned = false;
 };
 
 } // namespace quorvel

@@ -1,0 +1,170 @@
+#pragma once
+
+// Recording stand-ins for the engine's window ports, so tests can drive a whole typing test on a
+// fake clock and read back every figure, colour and button state.
+
+#include "clock.h"
+#include "maincontrols.h"
+#include "messagebox.h"
+#include "ticktimer.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+// Lets gtest print QStrings as text in failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace quorvel {
+
+inline constexpr int kLabelCount = int(Label::OptionsIncorrect) + 1;
+inline constexpr int kControlCount = int(Control::Typing) + 1;
+
+inline const char *labelName(Label label)
+{
+    static const char *const names[kLabelCount] = {
+        "Speed",    "Accuracy",    "NetSpeed",       "Time",
+        "TimeLeft", "OptionsTime", "OptionsCorrect", "OptionsIncorrect"};
+    return names[int(label)];
+}
+
+inline const char *controlName(Control control)
+{
+    static const char *const names[kControlCount] = {"Start", "Stop", "Instructions", "Options",
+                                                     "About", "Exit", "Typing"};
+    return names[int(control)];
+}
+
+// Keeps the current state of every control and, unless recordLog is off (long runs, benchmarks),
+// a log of every call in order, such as "caption Speed=0" or "enabled Stop=1".
+class FakeControls : public MainControls {
+public:
+    struct LabelState {
+        QString caption;
+        Color color = kBlack;
+        bool bold = false;
+        bool visible = true;
+        int captionWrites = 0;
+        int colorWrites = 0;
+        int boldWrites = 0;
+    };
+
+    void setCaption(Label label, const QString &text) override
+    {
+        LabelState &state = at(label);
+        state.caption = text;
+        ++state.captionWrites;
+        note(QStringLiteral("caption %1=%2").arg(labelName(label), text));
+    }
+    QString caption(Label label) const override { return labels[size_t(label)].caption; }
+    void setTextColor(Label label, Color color) override
+    {
+        at(label).color = color;
+        ++at(label).colorWrites;
+        note(QStringLiteral("color %1=%2").arg(labelName(label)).arg(color));
+    }
+    void setBold(Label label, bool bold) override
+    {
+        at(label).bold = bold;
+        ++at(label).boldWrites;
+        note(QStringLiteral("bold %1=%2").arg(labelName(label)).arg(int(bold)));
+    }
+    void setLabelVisible(Label label, bool visible) override
+    {
+        at(label).visible = visible;
+        note(QStringLiteral("visible %1=%2").arg(labelName(label)).arg(int(visible)));
+    }
+
+    void setEnabled(Control control, bool enabled) override
+    {
+        this->enabled[size_t(control)] = enabled;
+        note(QStringLiteral("enabled %1=%2").arg(controlName(control)).arg(int(enabled)));
+    }
+    void focusTyping() override
+    {
+        ++focusCount;
+        note(QStringLiteral("focus"));
+    }
+    void clearTyping() override
+    {
+        typing.clear();
+        ++clearCount;
+        note(QStringLiteral("clear"));
+    }
+    int carLeft() const override { return car; }
+    void setCarLeft(int twips) override { car = twips; }
+
+    const LabelState &operator[](Label label) const { return labels[size_t(label)]; }
+    bool isEnabled(Control control) const { return enabled[size_t(control)]; }
+
+    std::array<LabelState, kLabelCount> labels;
+    std::array<bool, kControlCount> enabled{};
+    int focusCount = 0;
+    int clearCount = 0;
+    int car = 0;
+    // What the typing box shows; tests append the keys the engine lets through.
+    QString typing;
+    bool recordLog = true;
+    std::vector<QString> log;
+
+private:
+    LabelState &at(Label label) { return labels[size_t(label)]; }
+    void note(const QString &entry)
+    {
+        if (recordLog)
+            log.push_back(entry);
+    }
+};
+
+class FakeClock : public Clock {
+public:
+    qint64 nowMs() const override { return now; }
+    void advance(qint64 ms) { now += ms; }
+
+    qint64 now = 1000;
+};
+
+class FakeTimer : public TickTimer {
+public:
+    void start() override
+    {
+        active = true;
+        ++starts;
+    }
+    void stop() override
+    {
+        active = false;
+        ++stops;
+    }
+    bool isActive() const override { return active; }
+
+    bool active = false;
+    int starts = 0;
+    int stops = 0;
+};
+
+// Records each box; onShow runs while the box would be open, to model events arriving then.
+class FakeMessageBox : public MessageBox {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+    };
+
+    void showInformation(const QString &title, const QString &text) override
+    {
+        shown.push_back({title, text});
+        if (onShow)
+            onShow();
+    }
+
+    std::vector<Shown> shown;
+    std::function<void()> onShow;
+};
+
+} // namespace quorvel

@@ -1,0 +1,221 @@
+#include "typingtestrig.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+const QString kTenLetters = QStringLiteral("abcdefghij");
+
+void expectFiniteFigures(const TypingTestRig &rig)
+{
+    for (Label label :
+         {Label::Speed, Label::Accuracy, Label::NetSpeed, Label::Time, Label::TimeLeft}) {
+        const QString text = rig.caption(label);
+        EXPECT_FALSE(text.contains("nan", Qt::CaseInsensitive) ||
+                     text.contains("inf", Qt::CaseInsensitive))
+            << labelName(label) << " " << text.toStdString();
+    }
+}
+
+TEST(Tick, ThirtySecondsHundredKeysFourErrors)
+{
+    TypingTestRig rig({kTenLetters.repeated(12)});
+    rig.start();
+    rig.type(kTenLetters.repeated(9) + "abcdefXXXX");
+    ASSERT_EQ(rig.test.state().TotalChars, 100);
+    ASSERT_EQ(rig.test.state().ErrorCount, 4);
+
+    rig.tickAt(30000);
+
+    EXPECT_EQ(rig.caption(Label::Speed), "40");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "96.0");
+    EXPECT_EQ(rig.caption(Label::NetSpeed), "38");
+    EXPECT_EQ(rig.caption(Label::Time), "30.0");
+    EXPECT_EQ(rig.caption(Label::TimeLeft), "30.0");
+    EXPECT_EQ(rig.test.state().ElapsedMs, 30000);
+}
+
+TEST(Tick, BeforeAnyKeyEveryTickShowsTheResetFigures)
+{
+    TypingTestRig rig({kTenLetters});
+    rig.start();
+    const int resetWrites = rig.controls[Label::Accuracy].captionWrites;
+    for (qint64 ms = 0; ms <= 12000; ms += 50) {
+        rig.tickAt(ms);
+        ASSERT_EQ(rig.caption(Label::Accuracy), "100.0") << ms;
+        ASSERT_EQ(rig.caption(Label::Speed), "0") << ms;
+        ASSERT_EQ(rig.caption(Label::NetSpeed), "0") << ms;
+    }
+    EXPECT_EQ(rig.controls[Label::Accuracy].captionWrites, resetWrites) << "no tick wrote it";
+    EXPECT_EQ(rig.caption(Label::Time), "12.0");
+    EXPECT_EQ(rig.caption(Label::TimeLeft), "48.0");
+}
+
+TEST(Tick, SpeedsChangeOnlyInTheFirstFiftyMillisecondsOfASecond)
+{
+    TypingTestRig rig({kTenLetters.repeated(10)});
+    rig.start();
+    rig.type(kTenLetters);
+    rig.tickAt(500);
+    EXPECT_EQ(rig.caption(Label::Speed), "0");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "100.0");
+    rig.tickAt(1000); // 2 words in 1/60 minute
+    EXPECT_EQ(rig.caption(Label::Speed), "120");
+    EXPECT_EQ(rig.caption(Label::NetSpeed), "120");
+    rig.type("X" + kTenLetters.repeated(2).mid(1));
+    rig.tickAt(1100);
+    EXPECT_EQ(rig.caption(Label::Speed), "120");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "96.7");
+    rig.tickAt(2049); // 6 words in 1/30 minute
+    EXPECT_EQ(rig.caption(Label::Speed), "176");
+    EXPECT_EQ(rig.caption(Label::NetSpeed), "170");
+}
+
+TEST(Tick, NoElapsedTimeShowsZeroSpeedsAndLeavesAccuracy)
+{
+    TypingTestRig rig({kTenLetters});
+    rig.start();
+    rig.type(QStringLiteral("aX"));
+    rig.tickAt(0);
+    EXPECT_EQ(rig.caption(Label::Speed), "0");
+    EXPECT_EQ(rig.caption(Label::NetSpeed), "0");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "100.0");
+    EXPECT_EQ(rig.caption(Label::Time), "0.0");
+    rig.tickAt(50);
+    EXPECT_EQ(rig.caption(Label::Accuracy), "50.0");
+    expectFiniteFigures(rig);
+}
+
+TEST(Tick, AClockThatStepsBackKeepsTheFiguresFinite)
+{
+    TypingTestRig rig({kTenLetters});
+    rig.start();
+    rig.type(QStringLiteral("abc"));
+    rig.tickAt(3000);
+    rig.tickAt(-5000);
+    expectFiniteFigures(rig);
+    EXPECT_EQ(rig.caption(Label::Time), "0.0");
+    EXPECT_EQ(rig.caption(Label::TimeLeft), "1:00.0");
+    EXPECT_EQ(rig.caption(Label::Speed), "0");
+    EXPECT_TRUE(rig.test.isRunning());
+    rig.tickAt(6000);
+    EXPECT_EQ(rig.caption(Label::Speed), "6");
+}
+
+// Ticks every 50 ms from the first regular tick, then one more at lateMs; returns when it stopped.
+struct TimedRun {
+    qint64 warnedAt = -1;
+    qint64 stoppedAt = -1;
+};
+
+TimedRun runOneMinute(TypingTestRig &rig, qint64 lastRegularMs, qint64 lateMs)
+{
+    TimedRun run;
+    rig.start();
+    auto tick = [&](qint64 ms) {
+        rig.tickAt(ms);
+        if (run.warnedAt < 0 && rig.controls[Label::TimeLeft].color == kRed) {
+            EXPECT_TRUE(rig.controls[Label::TimeLeft].bold);
+            run.warnedAt = ms;
+        }
+        if (run.stoppedAt < 0 && !rig.test.isRunning())
+            run.stoppedAt = ms;
+    };
+    for (qint64 ms = 50; ms <= lastRegularMs && run.stoppedAt < 0; ms += 50)
+        tick(ms);
+    if (run.stoppedAt < 0)
+        tick(lateMs);
+    return run;
+}
+
+TEST(Tick, OneMinuteTestWarnsAtTenSecondsAndStopsAtZero)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun run = runOneMinute(rig, 70000, 70000);
+    EXPECT_EQ(run.warnedAt, 50000);
+    EXPECT_EQ(run.stoppedAt, 60000);
+    EXPECT_FALSE(rig.timer.active);
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.caption(Label::TimeLeft), "0.0");
+    EXPECT_EQ(rig.controls[Label::TimeLeft].color, kBlack);
+    EXPECT_FALSE(rig.controls[Label::TimeLeft].bold);
+}
+
+TEST(Tick, ALateTickStillEndsATimedTest)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun run = runOneMinute(rig, 59950, 65000);
+    EXPECT_EQ(run.stoppedAt, 65000);
+    EXPECT_EQ(rig.caption(Label::TimeLeft), "-5.0");
+    EXPECT_EQ(rig.caption(Label::Time), "1:05.0");
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_FALSE(rig.timer.active);
+}
+
+TEST(Tick, ATickThatSkipsTheWarningStillStops)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun run = runOneMinute(rig, 5000, 3600000);
+    EXPECT_EQ(run.warnedAt, -1);
+    EXPECT_EQ(run.stoppedAt, 3600000);
+    EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 1) << "only Stop's reset";
+}
+
+TEST(Tick, UnlimitedTestRunsTenHoursWithoutStoppingOrWarning)
+{
+    TypingTestRig rig({QStringLiteral("abc")}, QStringLiteral("Unlimited"));
+    rig.controls.recordLog = false;
+    rig.start();
+    const qint64 tenHours = 10LL * 3600 * 1000;
+    for (qint64 ms = 50, n = 1; ms <= tenHours; ms += 50, ++n) {
+        // One correct key every half second; the tick after a finished passage replaces it.
+        if (n % 10 == 0)
+            rig.press(rig.passage.charAt(rig.test.state().CharPos));
+        rig.tickAt(ms);
+    }
+    EXPECT_TRUE(rig.test.isRunning());
+    EXPECT_TRUE(rig.timer.active);
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(rig.controls[Label::TimeLeft].colorWrites, 0);
+    EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 0);
+    EXPECT_FALSE(rig.controls[Label::TimeLeft].visible);
+    EXPECT_EQ(rig.test.state().TotalChars, 72000);
+    EXPECT_EQ(rig.caption(Label::Time), "600:00.0");
+    EXPECT_EQ(rig.caption(Label::Speed), "24");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "100.0");
+}
+
+TEST(Tick, ReplacesTheFinishedPassageAtTheFirstTickAfterItsEnd)
+{
+    TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
+    rig.random.push(0.0f);
+    rig.start();
+    rig.type(QStringLiteral("a"));
+    rig.tickAt(500);
+    EXPECT_EQ(rig.passage.text(), "ab") << "not finished yet";
+    rig.type(QStringLiteral("bxy"));
+    EXPECT_EQ(rig.test.state().CharPos, 4);
+
+    rig.random.push(0.75f);
+    rig.tickAt(1000);
+
+    EXPECT_EQ(rig.passage.text(), "cde");
+    EXPECT_EQ(rig.test.state().PassageLen, 3);
+    EXPECT_EQ(rig.test.state().CharPos, 0);
+    EXPECT_EQ(rig.controls.typing, QString());
+    EXPECT_EQ(rig.controls.clearCount, 2);
+    EXPECT_EQ(rig.passage.currentChar(), -1) << "the first character stays unmarked";
+    EXPECT_EQ(rig.passage.selStart(), 0);
+    EXPECT_EQ(rig.passage.selLength(), 1);
+    EXPECT_EQ(rig.test.state().TotalChars, 4);
+    EXPECT_EQ(rig.test.state().ErrorCount, 2);
+
+    rig.type(QStringLiteral("c"));
+    EXPECT_EQ(rig.passage.styleAt(0).color, kBlue);
+    EXPECT_EQ(rig.passage.currentChar(), 1);
+    EXPECT_EQ(rig.test.state().TotalChars, 5);
+}
+
+} // namespace
+} // namespace quorvel

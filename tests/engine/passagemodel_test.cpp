@@ -98,16 +98,6 @@ TEST_F(PassageModelTest, ResetPassageColorBlackensAndKeepsBothMarks)
     EXPECT_EQ(model.currentChar(), 3);
 }
 
-TEST_F(PassageModelTest, UnmarkLeavesTheSpaceCue)
-{
-    model.MarkCurrentChar(3, 1);
-    model.setSpaceCue(true);
-    model.UnmarkChar(3, 1);
-    EXPECT_FALSE(model.styleAt(3).current);
-    EXPECT_TRUE(model.styleAt(3).spaceCue);
-    EXPECT_EQ(model.currentChar(), -1);
-}
-
 TEST_F(PassageModelTest, ListenerHearsOnlyTheCharactersThatChanged)
 {
     model.SelectChars(2, 3);

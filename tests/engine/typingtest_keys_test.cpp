@@ -82,18 +82,6 @@ TEST(Keys, BackspaceChangesNothing)
     }
 }
 
-TEST(Keys, AWrongCharacterStaysWrongAndIsNotRetried)
-{
-    TypingTestRig rig({QStringLiteral("abc")});
-    startWithColours(rig);
-    rig.type(QStringLiteral("xbc"));
-    EXPECT_EQ(rig.passage.styleAt(0).color, kPurple);
-    EXPECT_EQ(rig.passage.styleAt(1).color, kGreen);
-    EXPECT_EQ(rig.passage.styleAt(2).color, kGreen);
-    EXPECT_EQ(rig.test.state().ErrorCount, 1);
-    EXPECT_EQ(rig.controls.typing, "xbc");
-}
-
 class ChangeCounter : public PassageListener {
 public:
     void textReplaced() override {}

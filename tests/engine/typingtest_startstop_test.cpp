@@ -173,13 +173,5 @@ TEST(Stop, RunsOnceEvenWhenEventsArriveWhileTheResultsAreOpen)
     EXPECT_EQ(rig.controls.typing, "a");
 }
 
-TEST(Stop, WhenIdleDoesNothing)
-{
-    TypingTestRig rig({QStringLiteral("abc")});
-    rig.test.cmdStop_Click();
-    EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(rig.timer.stops, 0);
-}
-
 } // namespace
 } // namespace quorvel

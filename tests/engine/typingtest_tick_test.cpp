@@ -153,15 +153,6 @@ TEST(Tick, ALateTickStillEndsATimedTest)
     EXPECT_FALSE(rig.timer.active);
 }
 
-TEST(Tick, ATickThatSkipsTheWarningStillStops)
-{
-    TypingTestRig rig({kTenLetters});
-    const TimedRun run = runOneMinute(rig, 5000, 3600000);
-    EXPECT_EQ(run.warnedAt, -1);
-    EXPECT_EQ(run.stoppedAt, 3600000);
-    EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 1) << "only Stop's reset";
-}
-
 TEST(Tick, UnlimitedTestRunsTenHoursWithoutStoppingOrWarning)
 {
     TypingTestRig rig({QStringLiteral("abc")}, QStringLiteral("Unlimited"));

@@ -18,7 +18,11 @@ QFont sans(qreal points)
 
 QFont UiFonts::standard()
 {
-    return sans(8.25);
+    // The layouts were drawn for an 8.25 pt face of narrow bitmap glyphs. Liberation Sans at that
+    // size runs wider and cuts captions off ("Release Date: August 8, 1999" needs 146 of
+    // its 145 pixels), so the stand-in is 7.5 pt: 10 pixels at 96 dpi, whole pixels on any
+    // hinting, with the same look of small print.
+    return sans(7.5);
 }
 
 QFont UiFonts::bold()

@@ -1,0 +1,97 @@
+#include "aboutwindow.h"
+
+#include "carimage.h"
+#include "twips.h"
+#include "uifonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvel {
+
+AboutWindow::AboutWindow(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setFont(UiFonts::standard());
+    setFixedSize(twips(4215), twips(3975));
+    setModal(true);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(twipsRect(1320, 3360, 1575, 495));
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+
+    auto *imgCar = new CarImage(this);
+    imgCar->setObjectName(QStringLiteral("imgCar"));
+    imgCar->move(twips(240), twips(240));
+
+    // Created in tab order, which is also the order a screen reader walks them.
+    addLabel("lblTitle", QStringLiteral("Quorvel"), twipsRect(960, 120, 2535, 735),
+             UiFonts::title());
+    addLabel("lblVersion", QStringLiteral("Version 1.00"), twipsRect(960, 1020, 1095, 195),
+             UiFonts::bold());
+    addLabel("lblDate", QStringLiteral("Release Date: August 8, 1999"),
+             twipsRect(960, 1260, 2175, 195), UiFonts::standard());
+    addLabel("lblAuthor", QStringLiteral("By the Quorvel developers"),
+             twipsRect(960, 1680, 2055, 255), UiFonts::standard());
+    addLabel("lblMaker", QStringLiteral("Quorvel Project, 2026"), twipsRect(960, 1920, 3015, 255),
+             UiFonts::standard());
+    addLabel("lblURL", QStringLiteral("quorvel.example.org"), twipsRect(960, 2160, 1695, 255),
+             UiFonts::standard());
+    addSeparator();
+    addLabel("lblSuggest", QStringLiteral("Suggest a feature! Report a problem!"),
+             twipsRect(960, 2640, 2655, 255), UiFonts::standard());
+    addLabel("lblEmail", QStringLiteral("mail@quorvel.example.org"),
+             twipsRect(960, 2880, 1935, 255), UiFonts::standard());
+
+    m_cmdOK->setFocus();
+}
+
+void AboutWindow::showModal(QWidget *parent)
+{
+    auto *window = new AboutWindow(parent);
+    // exec() deletes a window marked so before it returns.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->exec();
+}
+
+void AboutWindow::reject()
+{
+    cmdOK_Click();
+}
+
+void AboutWindow::cmdOK_Click()
+{
+    accept();
+}
+
+void AboutWindow::addLabel(const char *name, const QString &text, const QRect &place,
+                           const QFont &font)
+{
+    // Plain text on purpose: the addresses are to be read, not clicked.
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+}
+
+void AboutWindow::addSeparator()
+{
+    // A 2-pixel rule from (960, 2520) to (3840, 2520), centred on that row.
+    auto *linSeparator = new QFrame(this);
+    linSeparator->setObjectName(QStringLiteral("linSeparator"));
+    linSeparator->setFrameShape(QFrame::HLine);
+    linSeparator->setFrameShadow(QFrame::Plain);
+    linSeparator->setLineWidth(2);
+    linSeparator->setGeometry(twips(960), twips(2520) - 1, twips(3840) - twips(960), 2);
+}
+
+} // namespace quorvel

@@ -1,0 +1,99 @@
+#include "instructionswindow.h"
+
+#include "captionframe.h"
+#include "twips.h"
+#include "uifonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvel {
+
+InstructionsWindow::InstructionsWindow(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmInstructions"));
+    setWindowTitle(QStringLiteral("Instructions"));
+    setFont(UiFonts::standard());
+    setFixedSize(twips(3975), twips(4455));
+    setModal(true);
+
+    // Created in tab order, which is also the order a screen reader walks them.
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(twipsRect(1200, 3840, 1575, 495));
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &InstructionsWindow::cmdOK_Click);
+
+    QGroupBox *fraWhatToDo =
+        addFrame("fraWhatToDo", QStringLiteral("What to do"), twipsRect(240, 120, 3495, 1215));
+    addLabel(fraWhatToDo, "lblWhatToDo1",
+             QStringLiteral("Select how much time you want to type, and what colors you want "
+                            "the text to be."),
+             twipsRect(240, 240, 2895, 495));
+    addLabel(fraWhatToDo, "lblWhatToDo2",
+             QStringLiteral("Press Start, and it will stop automatically at the end of the time "
+                            "period."),
+             twipsRect(240, 720, 2895, 375));
+
+    QGroupBox *fraRules =
+        addFrame("fraRules", QStringLiteral("Rules"), twipsRect(240, 1440, 3495, 1095));
+    addLabel(fraRules, "lblRules1", QStringLiteral("Backspacing is not allowed."),
+             twipsRect(240, 240, 2055, 255));
+    addLabel(fraRules, "lblRules2", QStringLiteral("Speed = characters / 5 (includes spaces)"),
+             twipsRect(240, 480, 3015, 255));
+    addLabel(fraRules, "lblRules3", QStringLiteral("Net Speed = Speed * Accuracy / 100"),
+             twipsRect(240, 720, 2775, 255));
+
+    QGroupBox *fraTips =
+        addFrame("fraTips", QStringLiteral("Tip"), twipsRect(240, 2640, 3495, 975));
+    addLabel(fraTips, "lblTips1",
+             QStringLiteral("To keep your hands on the keyboard while starting and stopping, Tab "
+                            "to the buttons and hit the Space Bar to press the buttons."),
+             twipsRect(240, 240, 3135, 615));
+
+    m_cmdOK->setFocus();
+}
+
+void InstructionsWindow::showModal(QWidget *parent)
+{
+    auto *window = new InstructionsWindow(parent);
+    // exec() deletes a window marked so before it returns.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->exec();
+}
+
+void InstructionsWindow::reject()
+{
+    cmdOK_Click();
+}
+
+void InstructionsWindow::cmdOK_Click()
+{
+    accept();
+}
+
+QGroupBox *InstructionsWindow::addFrame(const char *name, const QString &caption,
+                                        const QRect &place)
+{
+    auto *frame = new CaptionFrame(caption, this);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(place);
+    return frame;
+}
+
+QLabel *InstructionsWindow::addLabel(QWidget *owner, const char *name, const QString &text,
+                                     const QRect &place)
+{
+    auto *label = new QLabel(text, owner);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(UiFonts::standard());
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace quorvel

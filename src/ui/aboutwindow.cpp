@@ -5,6 +5,7 @@
 #include "uifonts.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,6 +20,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     setFont(UiFonts::standard());
     setFixedSize(twips(4215), twips(3975));
     setModal(true);
+    // An empty icon of its own; otherwise it would borrow the main window's car.
+    setWindowIcon(QIcon());
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));

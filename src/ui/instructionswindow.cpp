@@ -4,6 +4,7 @@
 #include "twips.h"
 #include "uifonts.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -18,6 +19,8 @@ InstructionsWindow::InstructionsWindow(QWidget *parent)
     setFont(UiFonts::standard());
     setFixedSize(twips(3975), twips(4455));
     setModal(true);
+    // An empty icon of its own; otherwise it would borrow the main window's car.
+    setWindowIcon(QIcon());
 
     // Created in tab order, which is also the order a screen reader walks them.
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -119,22 +119,26 @@ INSTANTIATE_TEST_SUITE_P(AllWays, InfoWindowClosing,
                                                               Closing::WindowFrame,
                                                               Closing::ClickOK)));
 
-TEST(InfoWindows, OpenCentredOverTheMainWindow)
+TEST(InfoWindows, OpenCentredOverTheMainWindowWithNoIcon)
 {
     QWidget owner;
     owner.setGeometry(120, 90, 377, 339);
+    owner.setWindowIcon(CarImage::icon());
     owner.show();
     for (Which which : {Which::Instructions, Which::About}) {
         QPoint centre;
+        bool hasIcon = true;
         runModal(
             which,
             [&](QDialog *window) {
                 centre = window->frameGeometry().center();
+                hasIcon = !window->windowIcon().isNull();
                 window->accept();
             },
             &owner);
         EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 2)
             << windowName(which).toStdString();
+        EXPECT_FALSE(hasIcon) << windowName(which).toStdString();
     }
 }
 

@@ -99,6 +99,13 @@ void closeBy(Closing how, QDialog *window)
     }
 }
 
+std::string closingName(const ::testing::TestParamInfo<std::tuple<Which, Closing>> &info)
+{
+    static const char *const ways[] = {"Enter", "Escape", "WindowFrame", "ClickOK"};
+    return windowName(std::get<0>(info.param)).toStdString() + "_" +
+           ways[int(std::get<1>(info.param))];
+}
+
 class InfoWindowClosing : public ::testing::TestWithParam<std::tuple<Which, Closing>> {};
 
 TEST_P(InfoWindowClosing, EveryWayOutCountsAsOkAndDestroysTheWindow)
@@ -117,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(AllWays, InfoWindowClosing,
                          ::testing::Combine(::testing::Values(Which::Instructions, Which::About),
                                             ::testing::Values(Closing::Enter, Closing::Escape,
                                                               Closing::WindowFrame,
-                                                              Closing::ClickOK)));
+                                                              Closing::ClickOK)),
+                         closingName);
 
 TEST(InfoWindows, OpenCentredOverTheMainWindowWithNoIcon)
 {

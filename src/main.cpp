@@ -1,0 +1,14 @@
+// Quorvel: a typing-speed test. It takes no command line and reads no settings; its one input is
+// the passage file "data" beside the program.
+#include "startup.h"
+
+#include <QApplication>
+#include <iostream>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    quorvel::StartUp startUp(quorvel::StartUp::programDataPath(), std::cerr);
+    return startUp.run();
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "clockseededrandom.h"
+#include "maincontrols.h"
+#include "passagemodel.h"
+#include "qtclock.h"
+#include "qtmessagebox.h"
+#include "qtticktimer.h"
+#include "typingtest.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QShortcut;
+
+namespace quorvel {
+
+class PassageStore;
+class PassageView;
+class TypingBox;
+
+// frmSpeed: the figures, the options summary, the car, the passage, the typing box and the
+// buttons, at the fixed places of the layout. It holds no test logic: it owns the engine's
+// TypingTest, forwards every event to it and carries out what it asks through MainControls.
+class MainWindow : public QWidget, public MainControls {
+    Q_OBJECT
+
+public:
+    // Ports a test may put in place of the real ones; nullptr keeps the real one. (No member
+    // initialisers: {} already gives nullptr, and they would keep {} out of the default argument.)
+    struct PortOverrides {
+        Clock *clock;
+        MessageBox *messages;
+        RandomSource *random;
+    };
+
+    // Runs the start-up work before the window is first shown. The store must outlive the
+    // window.
+    explicit MainWindow(const PassageStore &store, const PortOverrides &overrides = {},
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    TypingTest &test() { return m_test; }
+    const PassageModel &passage() const { return m_passage; }
+
+    void setCaption(Label label, const QString &text) override;
+    QString caption(Label label) const override;
+    void setTextColor(Label label, Color color) override;
+    void setBold(Label label, bool bold) override;
+    void setLabelVisible(Label label, bool visible) override;
+    void setEnabled(Control control, bool enabled) override;
+    void focusTyping() override;
+    void clearTyping() override;
+    int carLeft() const override { return m_carLeft; }
+    void setCarLeft(int twips) override;
+
+signals:
+    // Exit or the window's close box: the program ends, also in the middle of a test.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void tmrSpeed_Timer();
+    void cmdOptions_Click();
+    void cmdInstructions_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+
+private:
+    void createFigures();
+    void createOptionsFrame();
+    void createPassageControls();
+    void createButtons();
+    void orderTabs();
+    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place,
+                     bool caption = false);
+    QPushButton *addButton(const char *name, const QString &text, const QRect &place);
+    QLabel *label(Label label) const;
+    QWidget *control(Control control) const;
+
+    void fraOptions_DblClick();
+    void lblOptionsTime_DblClick();
+    void lblOptionsCorrect_DblClick();
+    void lblOptionsIncorrect_DblClick();
+    void lblAbout_DblClick();
+
+    QLabel *lblSpeed = nullptr;
+    QLabel *lblAccuracy = nullptr;
+    QLabel *lblNetSpeed = nullptr;
+    QLabel *lblTime = nullptr;
+    QLabel *lblTimeLeft = nullptr;
+    QGroupBox *fraOptions = nullptr;
+    QLabel *lblOptionsTime = nullptr;
+    QLabel *lblOptionsCorrect = nullptr;
+    QLabel *lblOptionsIncorrect = nullptr;
+    QWidget *imgCar = nullptr;
+    PassageView *rtfToType = nullptr;
+    TypingBox *txtTyping = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QPushButton *cmdStop = nullptr;
+    QPushButton *cmdOptions = nullptr;
+    QPushButton *cmdInstructions = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QLabel *lblAbout = nullptr;
+    QShortcut *m_stopShortcut = nullptr;
+
+    PassageModel m_passage;
+    QtClock m_clock;
+    QtTickTimer m_tickTimer;
+    QtMessageBox m_messages;
+    ClockSeededRandom m_random;
+    TypingTest m_test;
+    int m_carLeft = TypingTest::kCarStart;
+};
+
+} // namespace quorvel

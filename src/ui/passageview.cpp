@@ -1,0 +1,301 @@
+#include "passageview.h"
+
+#include "colorconvert.h"
+#include "passagemodel.h"
+#include "uifonts.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+// Room between the frame and the text, and around a changed character for glyphs that reach
+// past their advance (italics, accents).
+constexpr int kPadding = 2;
+constexpr int kOverhang = 3;
+constexpr int kCueThickness = 2;
+
+bool sameStyle(const PassageModel::CharStyle &a, const PassageModel::CharStyle &b)
+{
+    return a.color == b.color && a.current == b.current && a.spaceCue == b.spaceCue;
+}
+
+} // namespace
+
+PassageView::PassageView(PassageModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(UiFonts::passage());
+    // The characters take the typist's colours, which are chosen against white; a dark
+    // platform palette must not put them on a dark base.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    m_model.setListener(this);
+}
+
+PassageView::~PassageView()
+{
+    m_model.setListener(nullptr);
+}
+
+QColor PassageView::markColor()
+{
+    return QColor(255, 226, 110);
+}
+
+void PassageView::textReplaced()
+{
+    m_line = Line();
+    relayout();
+}
+
+void PassageView::relayout()
+{
+    // The line on show is found again from the current character, or else from the first
+    // character it held.
+    m_layout.reset();
+    m_layoutOpen = false;
+    m_lineStale = true;
+    update();
+}
+
+void PassageView::charsChanged(int first, int count)
+{
+    // A whole repaint is already due; it will work out the line to show.
+    if (count <= 0 || m_lineStale)
+        return;
+    const int mark = m_model.currentChar();
+    if (mark >= 0 && (mark < m_line.first || mark >= m_line.end)) {
+        m_lineStale = true;
+        update();
+        return;
+    }
+    const int begin = std::max(first, m_line.first);
+    const int end = std::min(first + count, m_line.end);
+    if (begin < end)
+        update(rectOfChars(begin, end));
+}
+
+int PassageView::visibleLine()
+{
+    resolveLine();
+    return m_line.index;
+}
+
+QRect PassageView::charRect(int index)
+{
+    resolveLine();
+    if (index < m_line.first || index >= m_line.end)
+        return QRect();
+    return rectOfChars(index, index + 1).adjusted(kOverhang, 0, -kOverhang, 0);
+}
+
+int PassageView::utf16(int index) const
+{
+    // A model that has never had a text has no index at all.
+    return m_model.length() == 0 ? 0 : m_model.utf16Index(index);
+}
+
+QRect PassageView::textArea() const
+{
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    return rect().adjusted(frame + kPadding, frame, -frame - kPadding, -frame);
+}
+
+void PassageView::ensureLayout()
+{
+    if (m_layout)
+        return;
+    m_layout = std::make_unique<QTextLayout>(m_model.text(), font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_layout->setTextOption(option);
+    // Keeps the shaped glyphs, so that repainting a character does not shape its line again.
+    m_layout->setCacheEnabled(true);
+    m_layout->beginLayout();
+    m_layoutOpen = true;
+    m_nextLineY = 0;
+}
+
+int PassageView::lineOfChar(int index)
+{
+    ensureLayout();
+    const int pos = utf16(index);
+    // Lines are made only as the typist reaches them: a long passage is never laid out in full
+    // before its first line can be shown.
+    const qreal wrapWidth = std::max(
+        1.0, textArea().width() - QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
+    while (m_layoutOpen) {
+        const int count = m_layout->lineCount();
+        if (count > 0) {
+            const QTextLine last = m_layout->lineAt(count - 1);
+            if (last.textStart() + last.textLength() > pos)
+                break;
+        }
+        QTextLine line = m_layout->createLine();
+        if (!line.isValid()) {
+            m_layout->endLayout();
+            m_layoutOpen = false;
+            break;
+        }
+        // A space at the end of a line hangs past the wrap width; the margin keeps it in sight.
+        line.setLineWidth(wrapWidth);
+        line.setPosition(QPointF(0, m_nextLineY));
+        m_nextLineY += line.height();
+    }
+    int low = 0;
+    int high = m_layout->lineCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (m_layout->lineAt(middle).textStart() <= pos)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return high;
+}
+
+void PassageView::resolveLine()
+{
+    if (!m_lineStale)
+        return;
+    m_lineStale = false;
+    const int mark = m_model.currentChar();
+    showLine(lineOfChar(mark >= 0 ? mark : m_line.first));
+}
+
+void PassageView::showLine(int lineIndex)
+{
+    m_line = Line();
+    if (lineIndex < 0)
+        return;
+    const QTextLine line = m_layout->lineAt(lineIndex);
+    // Code point indices of the line's ends; the model maps them to UTF-16 and back.
+    auto charAtUtf16 = [this](int pos) {
+        int low = 0;
+        int high = m_model.length();
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (utf16(middle) < pos)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    };
+    m_line.index = lineIndex;
+    m_line.first = charAtUtf16(line.textStart());
+    m_line.end = charAtUtf16(line.textStart() + line.textLength());
+    m_line.xs.reserve(size_t(m_line.end - m_line.first + 1));
+    for (int i = m_line.first; i <= m_line.end; ++i)
+        m_line.xs.push_back(line.cursorToX(utf16(i)));
+}
+
+QPointF PassageView::lineOrigin(const QTextLine &line) const
+{
+    const QRect area = textArea();
+    const qreal top = area.top() + std::floor((area.height() - line.height()) / 2);
+    return QPointF(area.left(), top - line.y());
+}
+
+QRect PassageView::rectOfChars(int first, int end) const
+{
+    const qreal a = m_line.xs[size_t(first - m_line.first)];
+    const qreal b = m_line.xs[size_t(end - m_line.first)];
+    const QRect area = textArea();
+    const int left = area.left() + int(std::floor(std::min(a, b))) - kOverhang;
+    const int right = area.left() + int(std::ceil(std::max(a, b))) + kOverhang;
+    return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())) & rect();
+}
+
+void PassageView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
+    if (!inside.contains(event->rect())) {
+        painter.fillRect(event->rect(), palette().window());
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.lineWidth = frame;
+        option.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    }
+    painter.fillRect(inside & event->rect(), Qt::white);
+
+    resolveLine();
+    if (m_line.index < 0 || m_line.first >= m_line.end)
+        return;
+    painter.setClipRect(inside & event->rect());
+    const QTextLine line = m_layout->lineAt(m_line.index);
+    const QPointF origin = lineOrigin(line);
+
+    // Only the characters under the dirty rectangle, grouped into runs of one style.
+    const qreal dirtyLeft = event->rect().left() - origin.x() - kOverhang;
+    const qreal dirtyRight = event->rect().right() + 1 - origin.x() + kOverhang;
+    auto touches = [&](int index) {
+        const qreal a = m_line.xs[size_t(index - m_line.first)];
+        const qreal b = m_line.xs[size_t(index + 1 - m_line.first)];
+        return std::max(a, b) >= dirtyLeft && std::min(a, b) <= dirtyRight;
+    };
+    int i = m_line.first;
+    while (i < m_line.end) {
+        if (!touches(i)) {
+            ++i;
+            continue;
+        }
+        int j = i + 1;
+        while (j < m_line.end && touches(j) && sameStyle(m_model.styleAt(i), m_model.styleAt(j)))
+            ++j;
+        paintRun(painter, line, origin, i, j);
+        i = j;
+    }
+}
+
+void PassageView::paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first,
+                           int end)
+{
+    const PassageModel::CharStyle &style = m_model.styleAt(first);
+    const qreal a = m_line.xs[size_t(first - m_line.first)];
+    const qreal b = m_line.xs[size_t(end - m_line.first)];
+    const QRectF box(origin.x() + std::min(a, b), origin.y() + line.y(), std::abs(b - a),
+                     line.height());
+    if (style.current)
+        painter.fillRect(box, markColor());
+    const int from = utf16(first);
+    const int length = utf16(end) - from;
+    painter.setPen(toQColor(style.color));
+    for (const QGlyphRun &run : line.glyphRuns(from, length))
+        painter.drawGlyphRun(origin, run);
+    if (style.spaceCue) {
+        const qreal baseline = origin.y() + line.y() + line.ascent();
+        painter.fillRect(QRectF(box.left() + 1, baseline + 2, box.width() - 2, kCueThickness),
+                         QColor(64, 64, 64));
+    }
+}
+
+void PassageView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void PassageView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        relayout();
+}
+
+} // namespace quorvel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "passagelistener.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QTextLayout;
+class QTextLine;
+
+namespace quorvel {
+
+class PassageModel;
+
+// rtfToType: shows the passage one wrapped line at a time, the line that holds the next
+// character to type, with every character in its own colour and the two marks.
+//
+// It is built so that a key costs the same whatever the passage's length: the passage is laid
+// out once per passage with QTextLayout, and only as far as the lines reached so far; a key
+// repaints just the rectangles of the characters it changed. A single QTextEdit paragraph would
+// instead be laid out again in full at every colour change.
+class PassageView : public QWidget, public PassageListener {
+    Q_OBJECT
+
+public:
+    // Registers as the model's listener; the model must outlive the view.
+    explicit PassageView(PassageModel &model, QWidget *parent = nullptr);
+    ~PassageView() override;
+
+    void textReplaced() override;
+    void charsChanged(int first, int count) override;
+
+    // The wrapped line on show, counted from 0.
+    int visibleLine();
+    // Where a character is drawn, in the view's coordinates; empty when it is not on show.
+    QRect charRect(int index);
+
+    // The background of the next character to type.
+    static QColor markColor();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Line {
+        int index = -1;
+        int first = 0; // the characters [first, end) of the passage, in code points
+        int end = 0;
+        std::vector<qreal> xs; // left edge of each of them, and the right edge of the last
+    };
+
+    int utf16(int index) const;
+    QRect textArea() const;
+    void relayout();
+    void ensureLayout();
+    int lineOfChar(int index);
+    void showLine(int lineIndex);
+    void resolveLine();
+    QPointF lineOrigin(const QTextLine &line) const;
+    QRect rectOfChars(int first, int end) const;
+    void paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first, int end);
+
+    PassageModel &m_model;
+    std::unique_ptr<QTextLayout> m_layout;
+    bool m_layoutOpen = false; // lines remain to be created
+    qreal m_nextLineY = 0;
+    bool m_lineStale = true; // the line to show must be worked out again
+    Line m_line;
+};
+
+} // namespace quorvel

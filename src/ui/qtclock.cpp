@@ -1,0 +1,15 @@
+#include "qtclock.h"
+
+namespace quorvel {
+
+QtClock::QtClock()
+{
+    m_timer.start();
+}
+
+qint64 QtClock::nowMs() const
+{
+    return m_timer.elapsed();
+}
+
+} // namespace quorvel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "clock.h"
+
+#include <QElapsedTimer>
+
+namespace quorvel {
+
+// The engine's millisecond clock on the system's monotonic timer.
+class QtClock : public Clock {
+public:
+    QtClock();
+    qint64 nowMs() const override;
+
+private:
+    QElapsedTimer m_timer;
+};
+
+} // namespace quorvel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "messagebox.h"
+
+class QWidget;
+
+namespace quorvel {
+
+// The engine's results message as a modal QMessageBox with the information icon and OK.
+class QtMessageBox : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
+
+    void showInformation(const QString &title, const QString &text) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace quorvel

@@ -1,0 +1,66 @@
+#include "startup.h"
+
+#include "carimage.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <ostream>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kStartFailed = 1;
+
+} // namespace
+
+StartUp::StartUp(const QString &dataPath, std::ostream &errors)
+    : m_dataPath(dataPath), m_errors(errors)
+{}
+
+StartUp::~StartUp() = default;
+
+QString StartUp::programDataPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+}
+
+bool StartUp::loadPassages()
+{
+    m_error = m_store.load(m_dataPath);
+    if (m_error.isEmpty())
+        return true;
+    const QString text = m_error + QStringLiteral("\n\nQuorvel reads its passages from this file "
+                                                  "when it starts, and cannot run without it.");
+    m_errors << "quorvel: " << m_error.toStdString() << std::endl;
+    QMessageBox::critical(nullptr, QStringLiteral("Quorvel"), text);
+    return false;
+}
+
+MainWindow *StartUp::showMainWindow()
+{
+    m_window = std::make_unique<MainWindow>(m_store);
+    QObject::connect(m_window.get(), &MainWindow::exitRequested, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        m_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                  m_window->size(), screen->availableGeometry()));
+    }
+    m_window->show();
+    m_window->activateWindow();
+    return m_window.get();
+}
+
+int StartUp::run()
+{
+    if (!loadPassages())
+        return kStartFailed;
+    QApplication::setWindowIcon(CarImage::icon());
+    showMainWindow();
+    return QApplication::exec();
+}
+
+} // namespace quorvel

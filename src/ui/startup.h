@@ -1,0 +1,42 @@
+#pragma once
+
+#include "passagestore.h"
+
+#include <QString>
+#include <iosfwd>
+#include <memory>
+
+namespace quorvel {
+
+class MainWindow;
+
+// What the program does from launch to its main window: read the passage file beside the
+// program, stop with a clear message when it cannot, otherwise show frmSpeed centred with the
+// focus on Start.
+class StartUp {
+public:
+    // errors receives the same message as the box, for a program started from a terminal.
+    explicit StartUp(const QString &dataPath, std::ostream &errors);
+    ~StartUp();
+
+    // <program directory>/data.
+    static QString programDataPath();
+
+    // On a fault, shows it in a message box and on the errors stream, and returns false.
+    bool loadPassages();
+    // Only after loadPassages() succeeded.
+    MainWindow *showMainWindow();
+    // The whole run; returns the program's exit code.
+    int run();
+
+    const QString &error() const { return m_error; }
+
+private:
+    QString m_dataPath;
+    std::ostream &m_errors;
+    PassageStore m_store;
+    QString m_error;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace quorvel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace quorvel {
+
+// txtTyping: collects what the typist types. Every character, from a key or committed by an
+// input method (dead keys, Compose), goes to the key handler first, which may swallow it.
+//
+// The box looks like a multi-line text box without scroll bars. It shows only the line being
+// typed, and keeps the characters of that line with their places, so a key costs the same
+// however much has been typed: a text edit holding one ever-longer paragraph would lay the
+// whole paragraph out again at every key.
+class TypingBox : public QWidget {
+    Q_OBJECT
+
+public:
+    // Sets key to 0 to keep the character out of the box.
+    using KeyHandler = std::function<void(char32_t &key)>;
+
+    explicit TypingBox(QWidget *parent = nullptr);
+
+    void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
+
+    // Everything let through since the last clear; Enter shows as a line break.
+    const QString &text() const { return m_text; }
+    // The line the caret is on.
+    QString currentLine() const;
+    void clear();
+
+    QSize sizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    struct Cell {
+        QString text;
+        qreal left = 0;
+        qreal width = 0;
+    };
+
+    void type(char32_t key);
+    void append(char32_t key);
+    void wrapLine(const Cell &overflowing);
+    qreal advance(char32_t key) const;
+    qreal lineEnd() const;
+    QRect textArea() const;
+    QRect caretRect() const;
+    QRect cellRect(const Cell &cell) const;
+    void restartCaret();
+
+    KeyHandler m_keyHandler;
+    QString m_text;
+    std::vector<Cell> m_line;
+    QString m_preedit;
+    QBasicTimer m_caretTimer;
+    bool m_caretOn = true;
+    mutable QHash<char32_t, qreal> m_advances;
+};
+
+} // namespace quorvel

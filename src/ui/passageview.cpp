@@ -280,7 +280,7 @@ void PassageView::paintRun(QPainter &painter, const QTextLine &line, QPointF ori
         painter.drawGlyphRun(origin, run);
     if (style.spaceCue) {
         const qreal baseline = origin.y() + line.y() + line.ascent();
-        painter.fillRect(QRectF(box.left() + 1, baseline + 2, box.width() - 2, kCueThickness),
+        painter.fillRect(QRectF(box.left(), baseline + 2, box.width(), kCueThickness),
                          QColor(64, 64, 64));
     }
 }

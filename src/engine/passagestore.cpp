@@ -18,6 +18,12 @@ namespace quorvel {
 namespace {
 
 constexpr int kMaxPassageCount = 32767;
+// Only this much of the count line is read: a valid count has at most a handful of digits, and
+// an endless first line must not cost memory in proportion.
+constexpr qsizetype kCountLineLimit = 64 * 1024;
+constexpr qsizetype kBomSize = 3;
+// The file is read in pieces of this size, and no further than the last passage line.
+constexpr qint64 kReadChunk = 64 * 1024;
 // How much of a bad count line a message quotes.
 constexpr int kExcerptLength = 40;
 
@@ -220,7 +226,13 @@ QString quoted(const QString &fileName)
 QString badCountMessage(const QString &fileName, const QByteArray &bytes, const LineSpan &line)
 {
     const qsizetype length = std::min<qsizetype>(line.end - line.begin, kExcerptLength);
-    const QString excerpt = QString::fromUtf8(bytes.constData() + line.begin, length).trimmed();
+    QString excerpt = QString::fromUtf8(bytes.constData() + line.begin, length).trimmed();
+    // The excerpt ends up in a message box, where control bytes from the file would garble it.
+    for (QChar &c : excerpt) {
+        if (c.category() == QChar::Other_Control) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
     return QStringLiteral("Cannot read the passage file %1, line 1: the passage count must be a "
                           "whole number from 1 to %2, but the line reads \"%3\".")
         .arg(quoted(fileName))
@@ -238,6 +250,85 @@ QString missingLineMessage(const QString &fileName, int count, int found)
         .arg(found);
 }
 
+bool startsWithBom(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF");
+}
+
+// The count that line 1 gives, or 0 when it gives none; cuts the line to the part that is read.
+int countOf(const QByteArray &bytes, LineSpan &countLine)
+{
+    countLine.end = std::min(countLine.end, countLine.begin + kCountLineLimit);
+    return passageCountFrom(
+        numericPrefix(bytes.constData() + countLine.begin, bytes.constData() + countLine.end));
+}
+
+// Collects a passage file piece by piece up to the end of the last line its count asks for, so
+// that text after the last passage is never read. Of the count line only its first
+// kCountLineLimit bytes are kept, which is all that loadFromBytes looks at.
+class NeededLines {
+public:
+    // Takes the next piece of the file; returns true once nothing more is needed.
+    bool add(const char *p, qsizetype size)
+    {
+        const char *end = p + size;
+        while (p != end && !done()) {
+            if (m_afterCr && *p == '\n') {
+                m_bytes.append(*p++);
+                m_afterCr = false;
+                continue;
+            }
+            const char *stop = std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
+            appendText(p, stop - p);
+            p = stop;
+            if (p != end) {
+                m_afterCr = *p == '\r';
+                m_bytes.append(*p++);
+                ++m_lines;
+                settleCount();
+            }
+        }
+        return done();
+    }
+
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    bool done() const { return m_needed >= 0 && m_lines >= m_needed; }
+
+    void appendText(const char *p, qsizetype size)
+    {
+        m_afterCr = false;
+        if (m_lines > 0) {
+            m_bytes.append(p, size);
+            return;
+        }
+        // Room for a byte-order mark too, which loadFromBytes does not count against the limit.
+        const qsizetype room = kCountLineLimit + kBomSize - m_bytes.size();
+        m_bytes.append(p, std::clamp<qsizetype>(room, 0, size));
+        if (m_bytes.size() >= kCountLineLimit + kBomSize) {
+            settleCount();
+        }
+    }
+
+    // Once line 1 is complete or as long as is ever read: a bad count needs nothing more.
+    void settleCount()
+    {
+        LineSpan countLine;
+        if (m_needed >= 0 ||
+            !LineScanner(m_bytes, startsWithBom(m_bytes) ? kBomSize : 0).next(countLine)) {
+            return;
+        }
+        const int count = countOf(m_bytes, countLine);
+        m_needed = count == 0 ? 0 : count + 1;
+    }
+
+    QByteArray m_bytes;
+    int m_lines = 0;
+    int m_needed = -1;
+    bool m_afterCr = false;
+};
+
 } // namespace
 
 QString PassageStore::load(const QString &path)
@@ -254,21 +345,25 @@ QString PassageStore::load(const QString &path)
         return QStringLiteral("The passage file %1 cannot be opened: %2.")
             .arg(quoted(path), reason.isEmpty() ? file.errorString() : reason);
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    NeededLines needed;
+    std::vector<char> chunk(static_cast<std::size_t>(kReadChunk));
+    qint64 got = 0;
+    do {
+        got = file.read(chunk.data(), kReadChunk);
+    } while (got > 0 && !needed.add(chunk.data(), got));
+    if (got < 0) {
         clear();
         return QStringLiteral("The passage file %1 cannot be read: %2.")
             .arg(quoted(path), file.errorString());
     }
     file.close();
-    return loadFromBytes(bytes, path);
+    return loadFromBytes(needed.bytes(), path);
 }
 
 QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &fileName)
 {
     clear();
-    const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
-    LineScanner scanner(bytes, hasBom ? 3 : 0);
+    LineScanner scanner(bytes, startsWithBom(bytes) ? kBomSize : 0);
 
     LineSpan countLine;
     if (!scanner.next(countLine)) {
@@ -276,8 +371,7 @@ QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &file
                               "this line must give the passage count.")
             .arg(quoted(fileName));
     }
-    const int count = passageCountFrom(
-        numericPrefix(bytes.constData() + countLine.begin, bytes.constData() + countLine.end));
+    const int count = countOf(bytes, countLine);
     if (count == 0) {
         return badCountMessage(fileName, bytes, countLine);
     }

@@ -1,0 +1,237 @@
+// Passage files written to break the loader: each must give a clear message that names the file,
+// the line and the problem, or load exactly what it holds. The well-formed cases live in
+// passagestore_test.cpp.
+
+#include "passagestore.h"
+
+#include "fakerandom.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvel {
+namespace {
+
+const QString kName = QStringLiteral("hostile-data");
+
+QString u(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
+
+struct Rejected {
+    const char *name;
+    QByteArray bytes;
+    int line;
+    const char *problem;
+};
+
+std::ostream &operator<<(std::ostream &os, const Rejected &c)
+{
+    return os << c.name;
+}
+
+class RejectedFile : public testing::TestWithParam<Rejected> {};
+
+TEST_P(RejectedFile, NamesFileLineAndProblemWithoutControlCharacters)
+{
+    PassageStore store;
+    const QString message = store.loadFromBytes(GetParam().bytes, kName);
+    EXPECT_TRUE(message.contains('"' + kName + '"')) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("line %1:").arg(GetParam().line)))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String(GetParam().problem))) << message.toStdString();
+    // The message goes into a message box: control bytes from the file must not reach it.
+    for (const QChar c : message)
+        ASSERT_NE(c.category(), QChar::Other_Control)
+            << "U+" << std::hex << c.unicode() << " in " << message.toStdString();
+    EXPECT_EQ(store.PassageCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, RejectedFile,
+    testing::Values(Rejected{"OnlyCr", "\r", 1, "from 1 to 32767"},
+                    Rejected{"OnlyBom", "\xEF\xBB\xBF", 1, "empty"},
+                    Rejected{"BomAndCrLf", "\xEF\xBB\xBF\r\n", 1, "from 1 to 32767"},
+                    Rejected{"CountPastInt32", "2147483648\nx\n", 1, "from 1 to 32767"},
+                    Rejected{"CountPastInt64", "18446744073709551617\nx\n", 1, "from 1 to 32767"},
+                    Rejected{"ExponentCountShortFile", "1e3\na\nb\n", 4, "1000 passages"},
+                    Rejected{"NulBeforeCount",
+                             QByteArray("\0"
+                                        "2\na\nb\n",
+                                        7),
+                             1, "from 1 to 32767"},
+                    Rejected{"ControlBytesInCountLine", "\x1b[2J\x07\x08\x7f\nx\n", 1,
+                             "from 1 to 32767"},
+                    Rejected{"Utf16File",
+                             QByteArray("\xFF\xFE"
+                                        "1\0\r\0\n\0x\0",
+                                        10),
+                             1, "from 1 to 32767"},
+                    Rejected{"CutUtf8InCountLine", "\xE2\x82\nx\n", 1, "from 1 to 32767"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct Loaded {
+    const char *name;
+    QByteArray bytes;
+    QStringList passages;
+};
+
+std::ostream &operator<<(std::ostream &os, const Loaded &c)
+{
+    return os << c.name;
+}
+
+class LoadedFile : public testing::TestWithParam<Loaded> {};
+
+TEST_P(LoadedFile, KeepsEveryCharacterAndCountsIt)
+{
+    PassageStore store;
+    ASSERT_EQ(store.loadFromBytes(GetParam().bytes, kName), QString());
+    ASSERT_EQ(store.PassageCount(), GetParam().passages.size());
+    for (int i = 1; i <= store.PassageCount(); ++i) {
+        const QString &expected = GetParam().passages[i - 1];
+        EXPECT_EQ(store.passage(i), expected) << "passage " << i;
+        EXPECT_EQ(store.passageLength(i), expected.toUcs4().size()) << "passage " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, LoadedFile,
+    testing::Values(
+        Loaded{"NulAndControlsInPassages",
+               QByteArray("2\na\0b\n\x01\x1b\x7f\t\n", 13),
+               {QString::fromLatin1("a\0b", 3), u(u"\x01\x1b\x7f\t")}},
+        Loaded{"CountEndsAtNul", QByteArray("2\0junk\na\nb", 10), {"a", "b"}},
+        // Byte runs a lax decoder would take as UTF-8 make the file Windows-1252 instead.
+        Loaded{"EncodedSurrogate", "1\n\xED\xA0\x80", {u(u"\u00ED\u00A0\u20AC")}},
+        Loaded{"OverlongSlash", "1\n\xC0\xAF", {u(u"\u00C0\u00AF")}},
+        Loaded{"BeyondUnicode", "1\n\xF4\x90\x80\x80", {u(u"\u00F4\u0090\u20AC\u20AC")}},
+        Loaded{"SequenceCutByLineEnd",
+               "2\r\n\xE2\x80\r\n\x9Cok",
+               {u(u"\u00E2\u20AC"), u(u"\u0153ok")}},
+        Loaded{"Utf8NextToWindows1252",
+               "2\n\xE2\x80\x9C"
+               "caf\xC3\xA9\xE2\x80\x9D\n\x93"
+               "caf\xE9\x94",
+               {u(u"\u00E2\u20AC\u0153caf\u00C3\u00A9\u00E2\u20AC\u009D"),
+                u(u"\u201Ccaf\u00E9\u201D")}},
+        Loaded{"AllEndingsInARow", "4\r\r\n\n\r\nx\r", {"", "", "", "x"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+constexpr qsizetype k64MiB = 64 * 1024 * 1024;
+
+TEST(HugeLine, A64MiBPassageLoadsWhole)
+{
+    QByteArray bytes = "1\r\n" + QByteArray(k64MiB, 'q') + "\r\n";
+    bytes[3 + k64MiB - 1] = 'z';
+    PassageStore store;
+    ASSERT_EQ(store.loadFromBytes(bytes, kName), QString());
+    bytes.clear();
+    FakeRandom random;
+    qint32 length = 0;
+    const QString passage = store.PickPassage(random, length);
+    EXPECT_EQ(length, k64MiB);
+    EXPECT_EQ(passage.size(), k64MiB);
+    EXPECT_EQ(passage.back(), QLatin1Char('z'));
+}
+
+TEST(HugeLine, A64MiBCountLineIsRejectedWithAShortExcerpt)
+{
+    PassageStore store;
+    const QString message = store.loadFromBytes(QByteArray(k64MiB, '9') + "\nx\n", kName);
+    EXPECT_TRUE(message.contains(QLatin1String("line 1:"))) << message.left(200).toStdString();
+    EXPECT_LT(message.size(), 300);
+}
+
+// The file is read in pieces and only as far as needed; whatever the pieces, it must load as the
+// same bytes held in memory do. The cases put line ends and the count line's limit at the edges
+// of the pieces.
+struct Split {
+    const char *name;
+    QByteArray bytes;
+};
+
+std::ostream &operator<<(std::ostream &os, const Split &c)
+{
+    return os << c.name;
+}
+
+class ReadInPieces : public testing::TestWithParam<Split> {};
+
+TEST_P(ReadInPieces, LoadsAsTheWholeBytesDo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("data"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(GetParam().bytes), GetParam().bytes.size());
+    file.close();
+
+    PassageStore fromFile;
+    PassageStore fromBytes;
+    const QString message = fromBytes.loadFromBytes(GetParam().bytes, path);
+    EXPECT_EQ(fromFile.load(path), message);
+    ASSERT_EQ(fromFile.PassageCount(), fromBytes.PassageCount());
+    for (int i = 1; i <= fromBytes.PassageCount(); ++i)
+        EXPECT_EQ(fromFile.passage(i), fromBytes.passage(i)) << "passage " << i;
+}
+
+constexpr qsizetype k64KiB = 64 * 1024;
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, ReadInPieces,
+    testing::Values(
+        // CR is the last byte of the first piece, its LF the first of the next.
+        Split{"CrLfAcrossPieces", "2\r\n" + QByteArray(k64KiB - 4, 'a') + "\r\nb\r\ntail"},
+        Split{"LastLineEndsInCrAtPieceEnd", "2\r\nb\r\n" + QByteArray(k64KiB - 7, 'a') + "\rtail"},
+        Split{"LoneCrsAcrossPieces", "3\r" + QByteArray(k64KiB - 2, 'a') + "\r\rc\r"},
+        Split{"LongCountLine", "2" + QByteArray(k64KiB + 100, ' ') + "\r\nx\r\ny\r\n"},
+        Split{"LongCountLineAfterBom", "\xEF\xBB\xBF"
+                                       "2" +
+                                           QByteArray(k64KiB + 100, ' ') + "\nx\ny"},
+        Split{"CountLineDigitsPastItsLimit", QByteArray(k64KiB + 100, '0') + "2\nx\ny\n"},
+        Split{"ShortFile", "3\na\nb"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A file that never ends unless its reader lets go: a named pipe whose writer offers a count of
+// 3, three passages and then 100,000 more lines. The loader must stop after line 4, which
+// the writer sees as a broken pipe long before its last line.
+TEST(LongFile, ReadingStopsAfterTheLastPassageLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray path = dir.filePath(QStringLiteral("data")).toLocal8Bit();
+    ASSERT_EQ(mkfifo(path.constData(), 0600), 0);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    auto linesWritten = std::async(std::launch::async, [&path] {
+        const int fd = open(path.constData(), O_WRONLY);
+        const QByteArray head = "3\r\nabc\r\ndef\r\nghi\r\n";
+        int lines = write(fd, head.constData(), size_t(head.size())) == head.size() ? 4 : 0;
+        const QByteArray tail = "this line is never needed\r\n";
+        while (lines < 100004 && write(fd, tail.constData(), size_t(tail.size())) == tail.size())
+            ++lines;
+        close(fd);
+        return lines;
+    });
+
+    PassageStore store;
+    EXPECT_EQ(store.load(QString::fromLocal8Bit(path)), QString());
+    EXPECT_EQ(store.PassageCount(), 3);
+    EXPECT_EQ(store.passage(3), QStringLiteral("ghi"));
+    // Whatever the pipe held when the loader closed it: far fewer than all the lines.
+    EXPECT_LT(linesWritten.get(), 100004);
+}
+
+} // namespace
+} // namespace quorvel

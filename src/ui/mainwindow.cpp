@@ -5,6 +5,7 @@
 #include "carimage.h"
 #include "colorconvert.h"
 #include "instructionswindow.h"
+#include "optionsdialog.h"
 #include "passageview.h"
 #include "twips.h"
 #include "typingbox.h"
@@ -57,6 +58,10 @@ MainWindow::MainWindow(const PassageStore &store, const PortOverrides &overrides
             cmdStop->click();
     });
 
+    // The Options dialog lives, hidden, from start-up to the end of the run.
+    m_frmOptions = new OptionsDialog(this);
+    m_optionsExchange = std::make_unique<OptionsExchange>(*m_frmOptions, m_test, *this);
+    m_optionsExchange->prepareForm();
     m_test.Form_Load();
     cmdStart->setFocus();
 }
@@ -303,7 +308,7 @@ void MainWindow::tmrSpeed_Timer()
 
 void MainWindow::cmdOptions_Click()
 {
-    // The Options dialog is wired in here.
+    m_optionsExchange->cmdOptions_Click();
 }
 
 void MainWindow::cmdInstructions_Click()

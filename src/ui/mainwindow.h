@@ -2,6 +2,7 @@
 
 #include "clockseededrandom.h"
 #include "maincontrols.h"
+#include "optionsexchange.h"
 #include "passagemodel.h"
 #include "qtclock.h"
 #include "qtmessagebox.h"
@@ -9,6 +10,7 @@
 #include "typingtest.h"
 
 #include <QWidget>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -17,6 +19,7 @@ class QShortcut;
 
 namespace quorvel {
 
+class OptionsDialog;
 class PassageStore;
 class PassageView;
 class TypingBox;
@@ -119,6 +122,8 @@ private:
     QtMessageBox m_messages;
     ClockSeededRandom m_random;
     TypingTest m_test;
+    OptionsDialog *m_frmOptions = nullptr;
+    std::unique_ptr<OptionsExchange> m_optionsExchange;
     int m_carLeft = TypingTest::kCarStart;
 };
 

@@ -1,0 +1,312 @@
+// The Options dialog on its own: layout, keyboard, answers, swatches and the colour pickers.
+#include "colorconvert.h"
+#include "colorpicker.h"
+#include "optionsdialog.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+namespace quorvel {
+namespace {
+
+class FakePicker : public ColorPicker {
+public:
+    std::optional<Color> answer;
+    int calls = 0;
+
+    std::optional<Color> pick(QWidget *) override
+    {
+        ++calls;
+        return answer;
+    }
+};
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    OptionsDialogTest() { dialog.setColorPicker(&picker); }
+
+    template <typename Widget> Widget *child(const char *name)
+    {
+        auto *widget = dialog.findChild<Widget *>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Shows the dialog modally and lets `act` play the user once it is up.
+    void showAndDo(const std::function<void()> &act)
+    {
+        QTimer::singleShot(0, &dialog, act);
+        dialog.showModal();
+        EXPECT_FALSE(dialog.isVisible());
+    }
+
+    void keyOnFocus(Qt::Key key)
+    {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
+        QTest::keyClick(target, key);
+    }
+
+    FakePicker picker;
+    OptionsDialog dialog;
+};
+
+TEST_F(OptionsDialogTest, CreatedWithNothingChosenAndTheAnswerHidden)
+{
+    EXPECT_EQ(dialog.objectName(), "frmOptions");
+    EXPECT_EQ(dialog.windowTitle(), "Options");
+    EXPECT_EQ(dialog.size(), QSize(twips(3615), twips(4635)));
+    for (QRadioButton *option : dialog.findChildren<QRadioButton *>()) {
+        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
+    }
+    auto *answer = child<QCheckBox>("chkOKCancel");
+    EXPECT_FALSE(answer->isChecked());
+    EXPECT_FALSE(dialog.okChecked());
+    dialog.show();
+    EXPECT_FALSE(answer->isVisible());
+    dialog.hide();
+}
+
+struct Place {
+    const char *name;
+    const char *parent;
+    const char *caption;
+    int left, top, width, height;
+};
+
+const Place kPlaces[] = {
+    {"cmdOK", "frmOptions", "OK", 360, 4020, 1335, 495},
+    {"cmdCancel", "frmOptions", "Cancel", 1920, 4020, 1335, 495},
+    {"fraTime", "frmOptions", "How Much Time?", 240, 120, 3135, 1815},
+    {"optUnlimited", "fraTime", "Unlimited (stop when you choose)", 240, 240, 2775, 255},
+    {"opt1Min", "fraTime", "1 Minute", 240, 480, 1575, 375},
+    {"opt2Min", "fraTime", "2 Minutes", 240, 840, 1575, 255},
+    {"opt3Min", "fraTime", "3 Minutes", 240, 1080, 1695, 375},
+    {"opt5Min", "fraTime", "5 Minutes (standard test)", 240, 1440, 2175, 255},
+    {"fraColor", "frmOptions", "Text Color", 240, 2040, 3135, 1815},
+    {"cmdCorrect", "fraColor", "Correct Characters:", 240, 300, 1695, 375},
+    {"cmdIncorrect", "fraColor", "Incorrect Characters:", 240, 780, 1695, 375},
+    {"cmdResetColors", "fraColor", "Reset Colors", 240, 1260, 1695, 375},
+    {"txtCorrect", "fraColor", "", 2160, 300, 735, 375},
+    {"txtIncorrect", "fraColor", "", 2160, 780, 735, 375},
+    {"chkOKCancel", "frmOptions", "OK or Cancel", 1200, 3840, 1335, 255},
+};
+
+QString captionOf(QWidget *widget)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        return button->text();
+    }
+    if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        return frame->title();
+    }
+    return qobject_cast<QLineEdit *>(widget)->text();
+}
+
+TEST_F(OptionsDialogTest, EveryControlSitsAtItsPlaceWithItsCaption)
+{
+    for (const Place &place : kPlaces) {
+        SCOPED_TRACE(place.name);
+        auto *widget = child<QWidget>(place.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->parentWidget()->objectName(), place.parent);
+        EXPECT_EQ(captionOf(widget), place.caption);
+        EXPECT_EQ(widget->geometry(), twipsRect(place.left, place.top, place.width, place.height));
+        // Only the two frame captions are bold; their children keep the regular face.
+        EXPECT_EQ(widget->font().bold(), qobject_cast<QGroupBox *>(widget) != nullptr);
+    }
+}
+
+// The space a style leaves for a caption inside its control, in logical pixels.
+QRect captionRoom(QWidget *widget)
+{
+    QStyle *style = widget->style();
+    if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    }
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement element =
+        qobject_cast<QRadioButton *>(widget) ? QStyle::SE_RadioButtonContents
+        : qobject_cast<QCheckBox *>(widget)  ? QStyle::SE_CheckBoxContents
+                                             : QStyle::SE_PushButtonContents;
+    return style->subElementRect(element, &option, button);
+}
+
+TEST_F(OptionsDialogTest, NoCaptionIsClipped)
+{
+    for (const Place &place : kPlaces) {
+        if (*place.caption == '\0') {
+            continue;
+        }
+        SCOPED_TRACE(place.name);
+        auto *widget = child<QWidget>(place.name);
+        const QRect room = captionRoom(widget);
+        const QRect text = widget->fontMetrics().boundingRect(QString::fromLatin1(place.caption));
+        EXPECT_LE(text.width(), room.width());
+        EXPECT_LE(widget->fontMetrics().height(), room.height() + 1);
+        EXPECT_TRUE(widget->rect().contains(room)) << room.x() << "," << room.width();
+    }
+}
+
+TEST_F(OptionsDialogTest, TabOrderFollowsTheTable)
+{
+    const char *expected[] = {"cmdOK",      "cmdCancel",    "fraTime",      "optUnlimited",
+                              "opt1Min",    "opt2Min",      "opt3Min",      "opt5Min",
+                              "fraColor",   "cmdCorrect",   "cmdIncorrect", "cmdResetColors",
+                              "txtCorrect", "txtIncorrect", "chkOKCancel"};
+    QWidget *widget = child<QWidget>(expected[0]);
+    for (size_t i = 1; i < std::size(expected); ++i) {
+        // Walk the chain past the frames' and dialog's own entries to the next table control.
+        widget = widget->nextInFocusChain();
+        while (widget->objectName().isEmpty() || widget == &dialog) {
+            widget = widget->nextInFocusChain();
+        }
+        EXPECT_EQ(widget->objectName(), expected[i]);
+    }
+}
+
+TEST_F(OptionsDialogTest, OptionButtonsFormOneExclusiveGroup)
+{
+    auto *opt2 = child<QRadioButton>("opt2Min");
+    auto *opt5 = child<QRadioButton>("opt5Min");
+    ASSERT_NE(opt2->group(), nullptr);
+    EXPECT_TRUE(opt2->group()->exclusive());
+    EXPECT_EQ(opt2->group()->buttons().size(), 5);
+    opt2->click();
+    opt5->click();
+    EXPECT_FALSE(opt2->isChecked());
+    EXPECT_TRUE(dialog.isSelected(TimeOption::FiveMinutes));
+    dialog.select(TimeOption::Unlimited);
+    EXPECT_FALSE(opt5->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("optUnlimited")->isChecked());
+}
+
+struct Answer {
+    const char *how;
+    bool ok;
+};
+
+class OptionsDialogAnswerTest : public OptionsDialogTest,
+                                public ::testing::WithParamInterface<Answer> {};
+
+TEST_P(OptionsDialogAnswerTest, EachWayOutLeavesItsAnswer)
+{
+    const QString how = QString::fromLatin1(GetParam().how);
+    // Start from the opposite answer, so a way out that leaves the box alone is caught.
+    child<QCheckBox>("chkOKCancel")->setChecked(!GetParam().ok);
+    showAndDo([this, how] {
+        if (how == "OK") {
+            child<QPushButton>("cmdOK")->click();
+        } else if (how == "Cancel") {
+            child<QPushButton>("cmdCancel")->click();
+        } else if (how == "Enter") {
+            child<QRadioButton>("opt2Min")->setFocus();
+            keyOnFocus(Qt::Key_Return);
+        } else if (how == "Esc") {
+            child<QRadioButton>("opt2Min")->setFocus();
+            keyOnFocus(Qt::Key_Escape);
+        } else {
+            dialog.close();
+        }
+    });
+    EXPECT_EQ(dialog.okChecked(), GetParam().ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(WaysOut, OptionsDialogAnswerTest,
+                         ::testing::Values(Answer{"OK", true}, Answer{"Cancel", false},
+                                           Answer{"Enter", true}, Answer{"Esc", false},
+                                           Answer{"Close", false}),
+                         [](const auto &info) { return std::string(info.param.how); });
+
+TEST_F(OptionsDialogTest, PickedColourGoesToItsSwatchOnly)
+{
+    dialog.setCorrectSwatch(kBlue);
+    dialog.setIncorrectSwatch(kRed);
+    picker.answer = 0x00FF00;
+    child<QPushButton>("cmdCorrect")->click();
+    EXPECT_EQ(dialog.correctSwatch(), 0x00FF00u);
+    EXPECT_EQ(dialog.incorrectSwatch(), kRed);
+
+    picker.answer = 0x808080;
+    child<QPushButton>("cmdIncorrect")->click();
+    EXPECT_EQ(dialog.correctSwatch(), 0x00FF00u);
+    EXPECT_EQ(dialog.incorrectSwatch(), 0x808080u);
+    EXPECT_EQ(picker.calls, 2);
+}
+
+TEST_F(OptionsDialogTest, CancelledPickerLeavesTheSwatch)
+{
+    dialog.setCorrectSwatch(0x112233);
+    dialog.setIncorrectSwatch(0x445566);
+    picker.answer.reset();
+    child<QPushButton>("cmdCorrect")->click();
+    child<QPushButton>("cmdIncorrect")->click();
+    EXPECT_EQ(picker.calls, 2);
+    EXPECT_EQ(dialog.correctSwatch(), 0x112233u);
+    EXPECT_EQ(dialog.incorrectSwatch(), 0x445566u);
+}
+
+TEST_F(OptionsDialogTest, ResetColorsChangesOnlyTheSwatches)
+{
+    dialog.select(TimeOption::ThreeMinutes);
+    dialog.setCorrectSwatch(0x00FF00);
+    dialog.setIncorrectSwatch(0x00FFFF);
+    child<QPushButton>("cmdResetColors")->click();
+    EXPECT_EQ(dialog.correctSwatch(), 16711680u);
+    EXPECT_EQ(dialog.incorrectSwatch(), 255u);
+    EXPECT_TRUE(dialog.isSelected(TimeOption::ThreeMinutes));
+    EXPECT_FALSE(dialog.okChecked());
+}
+
+// The swatches are disabled, yet their background must show the colour under every style.
+TEST(OptionsDialogStyles, DisabledSwatchesShowTheirColourInEveryStyle)
+{
+    const QString original = QApplication::style()->name();
+    for (const QString &styleName : QStyleFactory::keys()) {
+        SCOPED_TRACE(styleName.toStdString());
+        QApplication::setStyle(styleName);
+        OptionsDialog dialog;
+        dialog.setCorrectSwatch(0x00A0FF);
+        dialog.setIncorrectSwatch(0x7F0040);
+        dialog.show();
+        for (const char *name : {"txtCorrect", "txtIncorrect"}) {
+            auto *swatch = dialog.findChild<QLineEdit *>(QLatin1String(name));
+            ASSERT_NE(swatch, nullptr);
+            EXPECT_FALSE(swatch->isEnabled());
+            EXPECT_TRUE(swatch->isReadOnly());
+            const QImage image = swatch->grab().toImage();
+            const Color expected = QLatin1String(name) == QLatin1String("txtCorrect")
+                                       ? dialog.correctSwatch()
+                                       : dialog.incorrectSwatch();
+            const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+            EXPECT_EQ(fromQColor(centre), expected) << name;
+        }
+        dialog.hide();
+    }
+    QApplication::setStyle(original);
+}
+
+} // namespace
+} // namespace quorvel

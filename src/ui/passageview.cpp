@@ -216,7 +216,7 @@ QRect PassageView::rectOfChars(int first, int end) const
     const QRect area = textArea();
     const int left = area.left() + int(std::floor(std::min(a, b))) - kOverhang;
     const int right = area.left() + int(std::ceil(std::max(a, b))) + kOverhang;
-    return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())) & rect();
+    return QRect(left, area.top(), right - left, area.height()) & rect();
 }
 
 void PassageView::paintEvent(QPaintEvent *event)

@@ -1,0 +1,187 @@
+// rtfToType on a real widget: colours and marks as pixels, the line on show, and what a change
+// repaints.
+#include "colorconvert.h"
+#include "passagemodel.h"
+#include "passageview.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr Color kGreen = 0x00A000;
+
+// Records the rectangles the view paints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+class PassageViewTest : public ::testing::Test {
+protected:
+    PassageViewTest() : view(model)
+    {
+        view.resize(345, 25);
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void colour(int index, Color color)
+    {
+        model.SelectChars(index, 1);
+        model.setSelColor(color);
+    }
+
+    // Pixels inside the character's box that are close to the colour.
+    int pixelsNear(const QImage &image, const QRect &box, const QColor &color)
+    {
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (std::abs(pixel.red() - color.red()) < 60 &&
+                    std::abs(pixel.green() - color.green()) < 60 &&
+                    std::abs(pixel.blue() - color.blue()) < 60)
+                    ++count;
+            }
+        }
+        return count;
+    }
+
+    QImage grab() { return view.grab().toImage(); }
+
+    PassageModel model;
+    PassageView view;
+};
+
+TEST_F(PassageViewTest, EachCharacterIsDrawnInItsOwnColour)
+{
+    model.setText(QStringLiteral("WMW"));
+    colour(0, kBlue);
+    colour(1, kRed);
+    const QImage image = grab();
+    EXPECT_GT(pixelsNear(image, view.charRect(0), toQColor(kBlue)), 10);
+    EXPECT_EQ(pixelsNear(image, view.charRect(0), toQColor(kRed)), 0);
+    EXPECT_GT(pixelsNear(image, view.charRect(1), toQColor(kRed)), 10);
+    EXPECT_EQ(pixelsNear(image, view.charRect(1), toQColor(kBlue)), 0);
+    EXPECT_GT(pixelsNear(image, view.charRect(2), Qt::black), 10);
+}
+
+TEST_F(PassageViewTest, TheMarkHighlightsTheCharacterAndKeepsItReadable)
+{
+    model.setText(QStringLiteral("WMW"));
+    model.MarkCurrentChar(1, 1);
+    const QImage image = grab();
+    const QRect marked = view.charRect(1);
+    EXPECT_GT(pixelsNear(image, marked, PassageView::markColor()), 20);
+    EXPECT_GT(pixelsNear(image, marked, Qt::black), 10);
+    EXPECT_EQ(pixelsNear(image, view.charRect(0).adjusted(0, 0, -1, 0), PassageView::markColor()),
+              0);
+}
+
+TEST_F(PassageViewTest, TheSpaceCueIsVisibleOnABlank)
+{
+    model.setText(QStringLiteral("a b"));
+    const QRect blank = view.charRect(1);
+    const int darkBefore = pixelsNear(grab(), blank, Qt::black);
+    model.SelectChars(1, 1);
+    model.setSpaceCue(true);
+    EXPECT_GT(pixelsNear(grab(), blank, QColor(64, 64, 64)), darkBefore);
+}
+
+// The passage is chosen against white: a dark desktop palette must not change its base.
+TEST_F(PassageViewTest, TheBaseStaysWhiteUnderADarkPalette)
+{
+    const QPalette old = QApplication::palette();
+    QPalette dark = old;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    model.setText(QStringLiteral("abc"));
+    const QImage image = grab();
+    QApplication::setPalette(old);
+    EXPECT_EQ(image.pixelColor(view.charRect(2).right() + 20, view.height() / 2),
+              QColor(Qt::white));
+    EXPECT_GT(pixelsNear(image, view.charRect(0), Qt::black), 5);
+}
+
+// One line is on show: the one holding the next character to type.
+TEST_F(PassageViewTest, TheLineOnShowFollowsTheMark)
+{
+    QString text;
+    for (int i = 0; i < 400; ++i)
+        text += QStringLiteral("word ");
+    model.setText(text);
+    EXPECT_EQ(view.visibleLine(), 0);
+    EXPECT_FALSE(view.charRect(0).isEmpty());
+
+    const int far = 1500;
+    model.MarkCurrentChar(far, 1);
+    EXPECT_GT(view.visibleLine(), 5);
+    EXPECT_FALSE(view.charRect(far).isEmpty());
+    EXPECT_TRUE(view.charRect(0).isEmpty());
+    EXPECT_TRUE(view.rect().contains(view.charRect(far)));
+
+    // Taking the mark away (as Stop does) leaves the line where it was.
+    const int line = view.visibleLine();
+    model.UnmarkChar(far, 1);
+    EXPECT_EQ(view.visibleLine(), line);
+
+    model.setText(QStringLiteral("short"));
+    EXPECT_EQ(view.visibleLine(), 0);
+}
+
+// Model positions count code points; the layout counts UTF-16 units.
+TEST_F(PassageViewTest, CharactersBeyondTheBasicPlaneKeepTheirPlaces)
+{
+    model.setText(QStringLiteral("a\U0001F600bc"));
+    const QRect emoji = view.charRect(1);
+    const QRect b = view.charRect(2);
+    EXPECT_FALSE(emoji.isEmpty());
+    EXPECT_GT(b.left(), emoji.left());
+    colour(2, kRed);
+    EXPECT_GT(pixelsNear(grab(), b, toQColor(kRed)), 5);
+}
+
+// A key must cost the same at any passage length: a change repaints only its characters.
+TEST_F(PassageViewTest, AChangeRepaintsOnlyItsCharacters)
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("abcd ");
+    model.setText(text);
+    model.MarkCurrentChar(0, 1);
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    view.installEventFilter(&recorder);
+
+    colour(3, kRed);
+    model.MarkCurrentChar(4, 1);
+    QApplication::processEvents();
+    const QRect changed = view.charRect(3) | view.charRect(4);
+    EXPECT_FALSE(recorder.painted.isEmpty());
+    EXPECT_LT(recorder.painted.boundingRect().width(), view.width() / 4);
+    EXPECT_TRUE(recorder.painted.boundingRect().contains(changed.adjusted(1, 0, -1, 0)));
+}
+
+TEST_F(PassageViewTest, AnEmptyPassageShowsNothingAndTakesNoMark)
+{
+    model.setText(QString());
+    model.MarkCurrentChar(0, 1);
+    EXPECT_TRUE(view.charRect(0).isEmpty());
+    EXPECT_EQ(pixelsNear(grab(), view.rect().adjusted(3, 3, -3, -3), Qt::black), 0);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+// The program's start-up: a passage file that cannot be used stops it with a message before any
+// window appears; a good one brings up frmSpeed centred with the focus on Start.
+#include "mainwindow.h"
+#include "modalcatcher.h"
+#include "startup.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace quorvel {
+namespace {
+
+bool anyMainWindowShown()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<MainWindow *>(widget) && widget->isVisible())
+            return true;
+    }
+    return false;
+}
+
+struct BadFile {
+    const char *name;
+    QByteArray content; // empty: no file at all
+    const char *inMessage;
+};
+
+class StartUpErrorTest : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(StartUpErrorTest, StopsWithAMessageBeforeAnyWindow)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data"));
+    if (!GetParam().content.isEmpty()) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(GetParam().content);
+    }
+    std::ostringstream errors;
+    StartUp startUp(path, errors);
+
+    QString shown;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool windowUp = true;
+    ModalCatcher catcher([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        icon = box->icon();
+        windowUp = anyMainWindowShown();
+    });
+    EXPECT_NE(startUp.run(), 0);
+
+    EXPECT_EQ(catcher.caught().size(), 1);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_FALSE(windowUp);
+    EXPECT_FALSE(anyMainWindowShown());
+    EXPECT_TRUE(shown.contains(QLatin1String(GetParam().inMessage))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(path));
+    EXPECT_NE(errors.str().find(startUp.error().toStdString()), std::string::npos);
+    EXPECT_NE(errors.str().find(GetParam().inMessage), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, StartUpErrorTest,
+    ::testing::Values(BadFile{"Missing", QByteArray(), "not found"},
+                      BadFile{"ZeroCount", "0\r\nabc\r\n", "line 1"},
+                      BadFile{"TooFewPassages", "3\r\nabc\r\ndef\r\n", "line 4"}),
+    [](const ::testing::TestParamInfo<BadFile> &info) { return std::string(info.param.name); });
+
+TEST(StartUpTest, ShowsTheMainWindowCentredWithTheFocusOnStart)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2\r\nabc\r\ndef\r\n");
+    file.close();
+    std::ostringstream errors;
+    StartUp startUp(path, errors);
+
+    ASSERT_TRUE(startUp.loadPassages());
+    MainWindow *window = startUp.showMainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(errors.str().empty());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((window->geometry().center() - screen.center()).manhattanLength(), 2);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdStart"));
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,5 +1,6 @@
 #include "optionsdialog.h"
 
+#include "captionframe.h"
 #include "colorconvert.h"
 #include "qtcolorpicker.h"
 #include "twips.h"
@@ -7,7 +8,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -92,9 +92,8 @@ OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::createTimeFrame()
 {
-    m_fraTime = new QGroupBox(QStringLiteral("How Much Time?"), this);
+    m_fraTime = new CaptionFrame(QStringLiteral("How Much Time?"), this);
     m_fraTime->setObjectName(QStringLiteral("fraTime"));
-    m_fraTime->setFont(UiFonts::bold());
     m_fraTime->setGeometry(twipsRect(240, 120, 3135, 1815));
 
     auto option = [this](TimeOption which, const char *name, const char *caption, QRect rect) {
@@ -118,9 +117,8 @@ void OptionsDialog::createTimeFrame()
 
 void OptionsDialog::createColorFrame()
 {
-    m_fraColor = new QGroupBox(QStringLiteral("Text Color"), this);
+    m_fraColor = new CaptionFrame(QStringLiteral("Text Color"), this);
     m_fraColor->setObjectName(QStringLiteral("fraColor"));
-    m_fraColor->setFont(UiFonts::bold());
     m_fraColor->setGeometry(twipsRect(240, 2040, 3135, 1815));
 
     m_cmdCorrect =

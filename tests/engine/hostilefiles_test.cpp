@@ -22,6 +22,12 @@ namespace {
 
 const QString kName = QStringLiteral("hostile-data");
 
+// Bytes of a literal that may hold NULs, without its terminator.
+template <std::size_t N> QByteArray raw(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
 QString u(const char16_t *text)
 {
     return QString::fromUtf16(text);
@@ -65,16 +71,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Rejected{"CountPastInt64", "18446744073709551617\nx\n", 1, "from 1 to 32767"},
                     Rejected{"ExponentCountShortFile", "1e3\na\nb\n", 4, "1000 passages"},
                     Rejected{"NulBeforeCount",
-                             QByteArray("\0"
-                                        "2\na\nb\n",
-                                        7),
+                             raw("\0"
+                                 "2\na\nb\n"),
                              1, "from 1 to 32767"},
                     Rejected{"ControlBytesInCountLine", "\x1b[2J\x07\x08\x7f\nx\n", 1,
                              "from 1 to 32767"},
                     Rejected{"Utf16File",
-                             QByteArray("\xFF\xFE"
-                                        "1\0\r\0\n\0x\0",
-                                        10),
+                             raw("\xFF\xFE"
+                                 "1\0\r\0\n\0x\0"),
                              1, "from 1 to 32767"},
                     Rejected{"CutUtf8InCountLine", "\xE2\x82\nx\n", 1, "from 1 to 32767"}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -108,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
     Hostile, LoadedFile,
     testing::Values(
         Loaded{"NulAndControlsInPassages",
-               QByteArray("2\na\0b\n\x01\x1b\x7f\t\n", 13),
+               raw("2\na\0b\n\x01\x1b\x7f\t\n"),
                {QString::fromLatin1("a\0b", 3), u(u"\x01\x1b\x7f\t")}},
-        Loaded{"CountEndsAtNul", QByteArray("2\0junk\na\nb", 10), {"a", "b"}},
+        Loaded{"CountEndsAtNul", raw("2\0junk\na\nb"), {"a", "b"}},
         // Byte runs a lax decoder would take as UTF-8 make the file Windows-1252 instead.
         Loaded{"EncodedSurrogate", "1\n\xED\xA0\x80", {u(u"\u00ED\u00A0\u20AC")}},
         Loaded{"OverlongSlash", "1\n\xC0\xAF", {u(u"\u00C0\u00AF")}},

@@ -1,0 +1,138 @@
+// Long runs on the fake clock: ten hours of an unlimited test with a million keys, and ten
+// thousand Start/Stop cycles. Counters and figures must come out exact and the heap must not
+// grow. Under AddressSanitizer the heap figures mean nothing; its leak check takes their place.
+
+#include "formatting.h"
+#include "typingtestrig.h"
+
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+
+#include <string>
+
+namespace quorvel {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kHeapIsMeasurable = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kHeapIsMeasurable = false;
+#else
+constexpr bool kHeapIsMeasurable = true;
+#endif
+#else
+constexpr bool kHeapIsMeasurable = true;
+#endif
+
+// Bytes the allocator has handed out and not taken back, small blocks and mapped ones alike.
+qint64 heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
+// A leak of even one byte a key or a tick over half the run would pass this many times over.
+constexpr qint64 kHeapSlack = 64 * 1024;
+
+void expectHeapFlat(qint64 heapAtHalf)
+{
+    if (!kHeapIsMeasurable)
+        return;
+    const qint64 growth = heapInUse() - heapAtHalf;
+    testing::Test::RecordProperty("heap_growth_second_half_bytes", std::to_string(growth));
+    EXPECT_LT(growth, kHeapSlack);
+}
+
+QString clockText(qint64 ms)
+{
+    return QStringLiteral("%1:%2.%3")
+        .arg(ms / 60000)
+        .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(ms / 100 % 10);
+}
+
+TEST(Soak, TenHoursAMillionKeys)
+{
+    constexpr qint64 kTicks = 10LL * 3600 * 20;
+    constexpr qint64 kKeys = 1000000;
+    TypingTestRig rig({QStringLiteral("The quick brown fox jumps over the lazy dog."),
+                       QStringLiteral("Pack my box with five dozen liquor jugs."),
+                       QStringLiteral("How vexingly quick daft zebras jump!")},
+                      QStringLiteral("Unlimited"));
+    rig.controls.recordLog = false;
+    rig.start();
+    const TestState &state = rig.test.state();
+
+    qint64 sent = 0;
+    qint64 wrong = 0;
+    qint64 heapAtHalf = 0;
+    // Keys go out evenly, 25 for every 18 ticks; a finished passage holds them until the tick
+    // that replaces it. Every eighth key is wrong.
+    auto sendUpTo = [&](qint64 target) {
+        while (sent < target && state.CharPos < state.PassageLen) {
+            const bool isWrong = sent % 8 == 7;
+            rig.press(isWrong ? U'#' : rig.passage.charAt(state.CharPos));
+            wrong += isWrong;
+            ++sent;
+        }
+    };
+    for (qint64 n = 1; n <= kTicks; ++n) {
+        sendUpTo(n * kKeys / kTicks);
+        const qint64 ms = n * 50;
+        rig.tickAt(ms);
+        if (ms >= 9 * 3600 * 1000 && ms % 100 == 0) {
+            ASSERT_EQ(rig.caption(Label::Time), clockText(ms)) << ms;
+        }
+        if (n == kTicks / 2)
+            heapAtHalf = heapInUse();
+    }
+    for (int extra = 0; sent < kKeys && extra < 10; ++extra) {
+        rig.tickAt(kTicks * 50);
+        sendUpTo(kKeys);
+    }
+
+    ASSERT_EQ(sent, kKeys);
+    EXPECT_EQ(state.TotalChars, kKeys);
+    EXPECT_EQ(state.ErrorCount, wrong);
+    EXPECT_EQ(wrong, kKeys / 8);
+    // 200,000 words in 600 minutes at 87.5 % accuracy.
+    EXPECT_EQ(rig.caption(Label::Time), "600:00.0");
+    EXPECT_EQ(rig.caption(Label::Speed), "333");
+    EXPECT_EQ(rig.caption(Label::Accuracy), "87.5");
+    EXPECT_EQ(rig.caption(Label::NetSpeed), "292");
+    EXPECT_TRUE(rig.test.isRunning());
+    expectHeapFlat(heapAtHalf);
+}
+
+TEST(Soak, TenThousandStartStopCycles)
+{
+    constexpr int kCycles = 10000;
+    TypingTestRig rig({QStringLiteral("abc"), QStringLiteral("defgh")});
+    rig.controls.recordLog = false;
+    qint64 heapAtHalf = 0;
+    for (int cycle = 1; cycle <= kCycles; ++cycle) {
+        rig.start();
+        rig.press(rig.passage.charAt(0));
+        rig.press(U'#');
+        rig.tickAt(1000);
+        rig.test.cmdStop_Click();
+        ASSERT_FALSE(rig.timer.active);
+        ASSERT_EQ(rig.test.state().TotalChars, 2);
+        ASSERT_EQ(rig.test.state().ErrorCount, 1);
+        ASSERT_EQ(rig.messages.shown.size(), 1u);
+        ASSERT_EQ(rig.messages.shown.front().text,
+                  TypingTest::resultsText(QStringLiteral("24"), QStringLiteral("50.0"),
+                                          QStringLiteral("12"), QStringLiteral("1.0")));
+        rig.messages.shown.clear();
+        if (cycle == kCycles / 2)
+            heapAtHalf = heapInUse();
+    }
+    EXPECT_EQ(rig.timer.starts, kCycles);
+    EXPECT_EQ(rig.timer.stops, kCycles);
+    expectHeapFlat(heapAtHalf);
+}
+
+} // namespace
+} // namespace quorvel

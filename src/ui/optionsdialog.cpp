@@ -8,8 +8,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -59,10 +59,8 @@ OptionsDialog::OptionsDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
-    // A transparent icon, so the dialog does not take the program's car.
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    setWindowIcon(QIcon(blank));
+    // An empty icon of its own; otherwise it would borrow the main window's car.
+    setWindowIcon(QIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(UiFonts::standard());

@@ -1,5 +1,6 @@
 // The Options dialog as the main window uses it: created at start-up, opened by the Options
 // button and the double-click shortcuts, and exchanging the settings on real widgets.
+#include "carimage.h"
 #include "clock.h"
 #include "colorconvert.h"
 #include "colorpicker.h"
@@ -133,6 +134,8 @@ protected:
 TEST_F(MainWindowOptionsTest, FirstOpeningShowsTheStartUpState)
 {
     EXPECT_FALSE(dialog->isVisible());
+    // The program gives its windows the car; the dialog must not borrow it.
+    window->setWindowIcon(CarImage::icon());
     withOptions([this] {
         EXPECT_TRUE(option("opt1Min")->isChecked());
         for (const char *other : {"opt2Min", "opt3Min", "opt5Min", "optUnlimited"})
@@ -142,6 +145,8 @@ TEST_F(MainWindowOptionsTest, FirstOpeningShowsTheStartUpState)
         EXPECT_FALSE(dialog->okChecked());
         const QPoint offset = dialog->geometry().center() - window->geometry().center();
         EXPECT_LE(offset.manhattanLength(), 2) << "centred over the main window";
+        EXPECT_TRUE(dialog->windowIcon().isNull());
+        EXPECT_EQ(dialog->windowTitle(), "Options");
         button("cmdCancel")->click();
     });
     withOptions([this] { button("cmdOK")->click(); });

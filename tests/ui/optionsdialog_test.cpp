@@ -1,4 +1,4 @@
-// The Options dialog on its own: layout, keyboard, answers, swatches and the colour pickers.
+// The Options dialog on its own: layout, captions, tab order, the option group and the swatches.
 #include "colorconvert.h"
 #include "colorpicker.h"
 #include "optionsdialog.h"
@@ -15,11 +15,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 namespace quorvel {
@@ -46,20 +43,6 @@ protected:
         auto *widget = dialog.findChild<Widget *>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
-    }
-
-    // Shows the dialog modally and lets `act` play the user once it is up.
-    void showAndDo(const std::function<void()> &act)
-    {
-        QTimer::singleShot(0, &dialog, act);
-        dialog.showModal();
-        EXPECT_FALSE(dialog.isVisible());
-    }
-
-    void keyOnFocus(Qt::Key key)
-    {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
-        QTest::keyClick(target, key);
     }
 
     FakePicker picker;
@@ -203,43 +186,6 @@ TEST_F(OptionsDialogTest, OptionButtonsFormOneExclusiveGroup)
     EXPECT_TRUE(child<QRadioButton>("optUnlimited")->isChecked());
 }
 
-struct Answer {
-    const char *how;
-    bool ok;
-};
-
-class OptionsDialogAnswerTest : public OptionsDialogTest,
-                                public ::testing::WithParamInterface<Answer> {};
-
-TEST_P(OptionsDialogAnswerTest, EachWayOutLeavesItsAnswer)
-{
-    const QString how = QString::fromLatin1(GetParam().how);
-    // Start from the opposite answer, so a way out that leaves the box alone is caught.
-    child<QCheckBox>("chkOKCancel")->setChecked(!GetParam().ok);
-    showAndDo([this, how] {
-        if (how == "OK") {
-            child<QPushButton>("cmdOK")->click();
-        } else if (how == "Cancel") {
-            child<QPushButton>("cmdCancel")->click();
-        } else if (how == "Enter") {
-            child<QRadioButton>("opt2Min")->setFocus();
-            keyOnFocus(Qt::Key_Return);
-        } else if (how == "Esc") {
-            child<QRadioButton>("opt2Min")->setFocus();
-            keyOnFocus(Qt::Key_Escape);
-        } else {
-            dialog.close();
-        }
-    });
-    EXPECT_EQ(dialog.okChecked(), GetParam().ok);
-}
-
-INSTANTIATE_TEST_SUITE_P(WaysOut, OptionsDialogAnswerTest,
-                         ::testing::Values(Answer{"OK", true}, Answer{"Cancel", false},
-                                           Answer{"Enter", true}, Answer{"Esc", false},
-                                           Answer{"Close", false}),
-                         [](const auto &info) { return std::string(info.param.how); });
-
 TEST_F(OptionsDialogTest, PickedColourGoesToItsSwatchOnly)
 {
     dialog.setCorrectSwatch(kBlue);
@@ -254,18 +200,6 @@ TEST_F(OptionsDialogTest, PickedColourGoesToItsSwatchOnly)
     EXPECT_EQ(dialog.correctSwatch(), 0x00FF00u);
     EXPECT_EQ(dialog.incorrectSwatch(), 0x808080u);
     EXPECT_EQ(picker.calls, 2);
-}
-
-TEST_F(OptionsDialogTest, CancelledPickerLeavesTheSwatch)
-{
-    dialog.setCorrectSwatch(0x112233);
-    dialog.setIncorrectSwatch(0x445566);
-    picker.answer.reset();
-    child<QPushButton>("cmdCorrect")->click();
-    child<QPushButton>("cmdIncorrect")->click();
-    EXPECT_EQ(picker.calls, 2);
-    EXPECT_EQ(dialog.correctSwatch(), 0x112233u);
-    EXPECT_EQ(dialog.incorrectSwatch(), 0x445566u);
 }
 
 TEST_F(OptionsDialogTest, ResetColorsChangesOnlyTheSwatches)

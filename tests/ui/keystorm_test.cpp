@@ -1,0 +1,194 @@
+// Key storms on the real window: thousands of key events queued at once, then a steady stream
+// with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
+// the count, the typing box and the colour of every passage character must say so.
+
+#include "clock.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "passagestore.h"
+#include "randomsource.h"
+#include "typingbox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+class FakeClock : public Clock {
+public:
+    qint64 nowMs() const override { return now; }
+    qint64 now = 5000;
+};
+
+class CountingMessages : public MessageBox {
+public:
+    void showInformation(const QString &, const QString &) override { ++shown; }
+    int shown = 0;
+};
+
+class FirstPassage : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0; }
+};
+
+// A key as the platform delivers it: pressed, with its text, maybe auto-repeated.
+struct SentKey {
+    qint64 atMs;
+    QChar character;
+    bool autoRepeat;
+};
+
+class KeyStorm : public ::testing::Test {
+protected:
+    // Longer than all the keys of a storm, so no passage change falls inside one.
+    static constexpr int kPassageLength = 10000;
+
+    void SetUp() override
+    {
+        const QString sentence = QStringLiteral("Sphinx of black quartz, judge my vow. ");
+        passage = sentence.repeated(kPassageLength / sentence.size() + 1).left(kPassageLength);
+        ASSERT_EQ(store.loadFromBytes("1\r\n" + passage.toUtf8() + "\r\n", QStringLiteral("p")),
+                  QString());
+        window = std::make_unique<MainWindow>(
+            store, MainWindow::PortOverrides{&clock, &messages, &random});
+        window->show();
+        box = window->findChild<TypingBox *>(QStringLiteral("txtTyping"));
+        ASSERT_NE(box, nullptr);
+    }
+
+    void start() { window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click(); }
+
+    // Queues one key for the typing box and remembers it; nothing is delivered yet.
+    void post(QChar character, bool autoRepeat = false)
+    {
+        const int key = character.toUpper().unicode();
+        QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier,
+                                                       QString(character), autoRepeat));
+        QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier,
+                                                       QString(character), autoRepeat));
+        sent += character;
+    }
+
+    // The right key for the next passage character, or a wrong one every seventh key.
+    QChar nextKey() const
+    {
+        return sent.size() % 7 == 6 ? QLatin1Char('#') : passage.at(sent.size());
+    }
+
+    // The pattern the judged keys must leave: a colour per key sent, then the current mark.
+    void expectEveryKeyJudgedInOrder()
+    {
+        const TestState &state = window->test().state();
+        ASSERT_EQ(state.TotalChars, sent.size());
+        EXPECT_EQ(state.CharPos, sent.size());
+        EXPECT_EQ(box->text(), sent) << "dropped, doubled or reordered in the typing box";
+        int wrong = 0;
+        for (int i = 0; i < sent.size(); ++i) {
+            const bool right = sent.at(i) == passage.at(i);
+            wrong += right ? 0 : 1;
+            ASSERT_EQ(window->passage().styleAt(i).color, right ? kBlue : kRed) << "key " << i;
+        }
+        EXPECT_EQ(state.ErrorCount, wrong);
+        EXPECT_EQ(window->passage().styleAt(sent.size()).color, kBlack);
+        // Stop takes the mark away.
+        if (window->test().isRunning()) {
+            EXPECT_EQ(window->passage().currentChar(), sent.size());
+        }
+    }
+
+    PassageStore store;
+    FakeClock clock;
+    CountingMessages messages;
+    FirstPassage random;
+    std::unique_ptr<MainWindow> window;
+    TypingBox *box = nullptr;
+    QString passage;
+    QString sent;
+};
+
+TEST_F(KeyStorm, FiveThousandQueuedKeysInOneTurnOfTheEventLoop)
+{
+    start();
+    for (int i = 0; i < 5000; ++i)
+        post(nextKey());
+    EXPECT_EQ(window->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
+    QCoreApplication::processEvents();
+    expectEveryKeyJudgedInOrder();
+}
+
+TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
+{
+    start();
+    const qint64 startMs = clock.now;
+    for (int i = 0; i < 5000; ++i)
+        post(nextKey());
+    QCoreApplication::processEvents();
+
+    // 50 keys a second for a minute; in the first second of every ten, a held 'u' repeats at
+    // 30 Hz between them.
+    std::vector<SentKey> stream;
+    for (qint64 ms = 0; ms < 60000; ms += 20)
+        stream.push_back({ms, QChar(), false});
+    for (qint64 burst = 0; burst < 60000; burst += 10000)
+        for (int k = 0; k < 30; ++k)
+            stream.push_back({burst + k * 1000 / 30 + 5, QLatin1Char('u'), k > 0});
+    std::stable_sort(stream.begin(), stream.end(),
+                     [](const SentKey &a, const SentKey &b) { return a.atMs < b.atMs; });
+
+    // Each 50 ms the keys of that span are queued and the tick behind them, as the timer's
+    // event would queue; the tick at the minute ends the test after the last key.
+    auto next = stream.begin();
+    for (qint64 tick = 50; tick <= 60000; tick += 50) {
+        clock.now = startMs + tick;
+        for (; next != stream.end() && next->atMs < tick; ++next)
+            post(next->character.isNull() ? nextKey() : next->character, next->autoRepeat);
+        QMetaObject::invokeMethod(window.get(), "tmrSpeed_Timer", Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window->test().isRunning(), tick < 60000) << tick;
+    }
+    EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
+    expectEveryKeyJudgedInOrder();
+    EXPECT_EQ(messages.shown, 1);
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
+}
+
+// The sanitizer build runs this with its leak check: whatever a test allocates in the window,
+// the view or the timer must be given back by Stop or the next Start.
+TEST(StartStop, TenThousandCyclesOnTheWindow)
+{
+    PassageStore store;
+    ASSERT_EQ(store.loadFromBytes("2\r\nab cd\r\nefg\r\n", QStringLiteral("p")), QString());
+    FakeClock clock;
+    CountingMessages messages;
+    FirstPassage random;
+    MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, &random});
+    window.show();
+    auto *cmdStart = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
+    auto *cmdStop = window.findChild<QPushButton *>(QStringLiteral("cmdStop"));
+    auto *box = window.findChild<TypingBox *>(QStringLiteral("txtTyping"));
+    constexpr int kCycles = 10000;
+    for (int cycle = 0; cycle < kCycles; ++cycle) {
+        cmdStart->click();
+        for (const QChar c : QStringLiteral("a#"))
+            QCoreApplication::postEvent(
+                box, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c));
+        QCoreApplication::processEvents();
+        cmdStop->click();
+        ASSERT_EQ(window.test().state().TotalChars, 2) << cycle;
+        ASSERT_EQ(window.test().state().ErrorCount, 1) << cycle;
+    }
+    EXPECT_EQ(messages.shown, kCycles);
+    EXPECT_FALSE(window.test().isRunning());
+}
+
+} // namespace
+} // namespace quorvel

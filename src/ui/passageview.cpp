@@ -216,7 +216,11 @@ QRect PassageView::rectOfChars(int first, int end) const
     const QRect area = textArea();
     const int left = area.left() + int(std::floor(std::min(a, b))) - kOverhang;
     const int right = area.left() + int(std::ceil(std::max(a, b))) + kOverhang;
-    return QRect(left, area.top(), right - left, area.height()) & rect();
+    // The line's own height: the style's frame shading just inside the border stays untouched.
+    const QTextLine line = m_layout->lineAt(m_line.index);
+    const int top = int(std::floor(lineOrigin(line).y() + line.y()));
+    const int height = int(std::ceil(line.height()));
+    return QRect(left, top, right - left, height) & area.adjusted(-kPadding, 0, kPadding, 0);
 }
 
 void PassageView::paintEvent(QPaintEvent *event)
@@ -280,8 +284,9 @@ void PassageView::paintRun(QPainter &painter, const QTextLine &line, QPointF ori
         painter.drawGlyphRun(origin, run);
     if (style.spaceCue) {
         const qreal baseline = origin.y() + line.y() + line.ascent();
+        // In the blank's own colour: black while it is to be typed, then the verdict's colour.
         painter.fillRect(QRectF(box.left(), baseline + 2, box.width(), kCueThickness),
-                         QColor(64, 64, 64));
+                         toQColor(style.color));
     }
 }
 

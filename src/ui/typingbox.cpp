@@ -200,7 +200,8 @@ QRect TypingBox::cellRect(const Cell &cell) const
     const QRect area = textArea();
     const int left = area.left() + int(std::floor(cell.left)) - 1;
     const int right = area.left() + int(std::ceil(cell.left + cell.width)) + 1;
-    return QRect(QPoint(left, area.top()), QPoint(right, area.bottom()));
+    // Only the text line: the style may draw a focus ring just inside the frame.
+    return QRect(left, area.top(), right - left, QFontMetrics(font()).height());
 }
 
 void TypingBox::restartCaret()

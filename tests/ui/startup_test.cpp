@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -94,6 +96,58 @@ TEST(StartUpTest, ShowsTheMainWindowCentredWithTheFocusOnStart)
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdStart"));
 }
+
+MainWindow *shownMainWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<MainWindow *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// The whole run ends, hidden Options dialog and all, by Exit when idle or by closing the window
+// in the middle of a test. A watchdog ends a run that would otherwise go on.
+class StartUpEndTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
+{
+    const bool duringTest = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1\r\nabc\r\n");
+    file.close();
+    std::ostringstream errors;
+    StartUp startUp(path, errors);
+
+    bool wasRunning = false;
+    QTimer::singleShot(0, [&] {
+        MainWindow *window = shownMainWindow();
+        ASSERT_NE(window, nullptr);
+        if (duringTest) {
+            window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+            wasRunning = window->test().isRunning();
+            window->close();
+        } else {
+            window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+        }
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+
+    EXPECT_EQ(startUp.run(), 0);
+    EXPECT_EQ(wasRunning, duringTest);
+    EXPECT_EQ(shownMainWindow(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, StartUpEndTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                             return info.param ? "ClosedDuringATest" : "ExitWhileIdle";
+                         });
 
 } // namespace
 } // namespace quorvel

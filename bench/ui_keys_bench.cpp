@@ -97,6 +97,21 @@ struct OurRun {
     double viewPaintsPerKey = 0;
 };
 
+// Types the rest of the passage straight to the judge, untimed, then times the tick that brings
+// the next passage.
+double nextPassageAtTick(MainWindow &window, const QString &passage, int typed)
+{
+    for (; typed < passage.size(); ++typed) {
+        char32_t key = char32_t(keyFor(passage, typed));
+        window.test().txtTyping_KeyPress(key);
+    }
+    repaintNow();
+    const auto t0 = Clock_::now();
+    window.test().tmrSpeed_Timer();
+    repaintNow();
+    return microsecondsSince(t0);
+}
+
 OurRun runOurs(const QString &passage, int wantedKeys)
 {
     PassageStore store;
@@ -127,17 +142,7 @@ OurRun runOurs(const QString &passage, int wantedKeys)
             repaintNow();
             run.keys.push_back(microsecondsSince(t0));
         }
-        // The rest of the passage, untimed and straight to the judge, so that the next tick
-        // brings another passage.
-        for (; typed < passage.size(); ++typed) {
-            char32_t key = char32_t(keyFor(passage, typed));
-            window.test().txtTyping_KeyPress(key);
-        }
-        repaintNow();
-        t0 = Clock_::now();
-        window.test().tmrSpeed_Timer();
-        repaintNow();
-        run.tickChanges.push_back(microsecondsSince(t0));
+        run.tickChanges.push_back(nextPassageAtTick(window, passage, typed));
         stop->click();
         repaintNow();
     }

@@ -226,18 +226,7 @@ QRect PassageView::rectOfChars(int first, int end) const
 void PassageView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
-    if (!inside.contains(event->rect())) {
-        painter.fillRect(event->rect(), palette().window());
-        QStyleOptionFrame option;
-        option.initFrom(this);
-        option.lineWidth = frame;
-        option.state |= QStyle::State_Sunken;
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    }
-    painter.fillRect(inside & event->rect(), Qt::white);
-
+    const QRect inside = paintBase(painter, event->rect());
     resolveLine();
     if (m_line.index < 0 || m_line.first >= m_line.end)
         return;
@@ -265,6 +254,23 @@ void PassageView::paintEvent(QPaintEvent *event)
         paintRun(painter, line, origin, i, j);
         i = j;
     }
+}
+
+QRect PassageView::paintBase(QPainter &painter, const QRect &dirty)
+{
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
+    // A key's repaint stays inside the frame, which then needs no drawing.
+    if (!inside.contains(dirty)) {
+        painter.fillRect(dirty, palette().window());
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.lineWidth = frame;
+        option.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    }
+    painter.fillRect(inside & dirty, Qt::white);
+    return inside;
 }
 
 void PassageView::paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first,

@@ -61,6 +61,8 @@ private:
     void resolveLine();
     QPointF lineOrigin(const QTextLine &line) const;
     QRect rectOfChars(int first, int end) const;
+    // Frame and white base under the dirty rectangle; returns the area inside the frame.
+    QRect paintBase(QPainter &painter, const QRect &dirty);
     void paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first, int end);
 
     PassageModel &m_model;

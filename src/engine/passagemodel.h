@@ -50,7 +50,8 @@ private:
 
     QString m_text;
     std::u32string m_chars;
-    std::vector<int> m_utf16Index;
+    // Holds the end position too, so an empty model still answers utf16Index(0).
+    std::vector<int> m_utf16Index{0};
     std::vector<CharStyle> m_styles;
     int m_selStart = 0;
     int m_selLength = 0;

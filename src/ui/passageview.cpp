@@ -103,8 +103,7 @@ QRect PassageView::charRect(int index)
 
 int PassageView::utf16(int index) const
 {
-    // A model that has never had a text has no index at all.
-    return m_model.length() == 0 ? 0 : m_model.utf16Index(index);
+    return m_model.utf16Index(index);
 }
 
 QRect PassageView::textArea() const

@@ -155,5 +155,15 @@ TEST(PassageModelText, EmptyTextSelectsNothing)
     EXPECT_EQ(model.currentChar(), -1);
 }
 
+// A view may ask where character 0 lies before the first passage arrives.
+TEST(PassageModelText, ModelWithoutTextAnswersLikeAnEmptyOne)
+{
+    PassageModel model;
+    model.SelectChars(3, 1);
+    EXPECT_EQ(model.utf16Index(0), 0);
+    EXPECT_EQ(model.selectedText(), QString());
+    EXPECT_EQ(model.length(), 0);
+}
+
 } // namespace
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "accessiblefactory.h"
 #include "captionframe.h"
 #include "carimage.h"
 #include "colorconvert.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(const PassageStore &store, const PortOverrides &overrides
                                       m_tickTimer, choose(overrides.messages, m_messages),
                                       choose(overrides.random, m_random)})
 {
+    AccessibleFactory::install();
     setObjectName(QStringLiteral("frmSpeed"));
     setWindowTitle(QStringLiteral("Quorvel"));
     setFont(UiFonts::standard());
@@ -89,6 +91,11 @@ void MainWindow::createFigures()
     addLabel(this, "lblCapTimeLeft", QStringLiteral("Time left"), twipsRect(780, 1620, 795, 255),
              true);
     lblTimeLeft = addLabel(this, "lblTimeLeft", QString(), twipsRect(1740, 1620, 795, 255));
+    // Each caption is the buddy label of its figure, so a screen reader names the figure by it.
+    for (QLabel *figure : {lblSpeed, lblAccuracy, lblNetSpeed, lblTime, lblTimeLeft}) {
+        const QString caption = QStringLiteral("lblCap") + figure->objectName().mid(3);
+        findChild<QLabel *>(caption, Qt::FindDirectChildrenOnly)->setBuddy(figure);
+    }
 }
 
 void MainWindow::createOptionsFrame()
@@ -124,6 +131,8 @@ void MainWindow::createPassageControls()
     txtTyping->setObjectName(QStringLiteral("txtTyping"));
     txtTyping->setGeometry(twipsRect(240, 2640, 5175, 420));
     txtTyping->setEnabled(false);
+    txtTyping->setAccessibleName(QStringLiteral("Type here"));
+    txtTyping->setAccessibleDescription(QStringLiteral("Type the passage shown above"));
     txtTyping->setKeyHandler([this](char32_t &key) { m_test.txtTyping_KeyPress(key); });
 
     lblAbout = addLabel(this, "lblAbout",

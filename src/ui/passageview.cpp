@@ -2,6 +2,7 @@
 
 #include "colorconvert.h"
 #include "passagemodel.h"
+#include "passageviewaccessible.h"
 #include "uifonts.h"
 
 #include <QFontMetricsF>
@@ -56,6 +57,7 @@ QColor PassageView::markColor()
 
 void PassageView::textReplaced()
 {
+    PassageViewAccessible::notifyTextReplaced(this);
     m_line = Line();
     relayout();
 }
@@ -72,6 +74,7 @@ void PassageView::relayout()
 
 void PassageView::charsChanged(int first, int count)
 {
+    PassageViewAccessible::notifyCharsChanged(this);
     // A whole repaint is already due; it will work out the line to show.
     if (count <= 0 || m_lineStale)
         return;

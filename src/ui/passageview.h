@@ -28,6 +28,8 @@ public:
     explicit PassageView(PassageModel &model, QWidget *parent = nullptr);
     ~PassageView() override;
 
+    const PassageModel &model() const { return m_model; }
+
     void textReplaced() override;
     void charsChanged(int first, int count) override;
 

@@ -1,0 +1,20 @@
+#pragma once
+
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace quorvel {
+
+// Gives screen readers what Qt's own accessibility cannot know about the windows: the passage
+// view's text and next character, and which caption names each figure.
+class AccessibleFactory {
+public:
+    // Safe to call more than once; the factory is installed the first time.
+    static void install();
+
+private:
+    static QAccessibleInterface *create(const QString &className, QObject *object);
+};
+
+} // namespace quorvel

@@ -1,0 +1,46 @@
+#include "figurelabelaccessible.h"
+
+#include <QLabel>
+
+namespace quorvel {
+
+FigureLabelAccessible::FigureLabelAccessible(QLabel *figure)
+    : QAccessibleWidget(figure, QAccessible::StaticText)
+{}
+
+QLabel *FigureLabelAccessible::captionOf(const QLabel *figure)
+{
+    const QWidget *owner = figure->parentWidget();
+    if (!owner)
+        return nullptr;
+    const auto labels = owner->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QLabel *label : labels) {
+        if (label->buddy() == figure)
+            return label;
+    }
+    return nullptr;
+}
+
+QLabel *FigureLabelAccessible::figure() const
+{
+    return static_cast<QLabel *>(widget());
+}
+
+QString FigureLabelAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Name: {
+        const QLabel *caption = captionOf(figure());
+        const QString value = figure()->text();
+        if (!caption)
+            return value;
+        return value.isEmpty() ? caption->text() : caption->text() + QLatin1Char(' ') + value;
+    }
+    case QAccessible::Value:
+        return figure()->text();
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+} // namespace quorvel

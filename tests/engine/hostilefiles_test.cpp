@@ -207,6 +207,24 @@ INSTANTIATE_TEST_SUITE_P(
         Split{"ShortFile", "3\na\nb"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// A sparse file: its size promises 64 GiB, almost all of it a hole of NULs after the passages.
+// Loading reads and holds only what the passages need, whatever the size says.
+TEST(LongFile, AHugeFileCostsOnlyItsPassages)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("data")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("3\r\nabc\r\ndef\r\nghi\r\n");
+    if (!file.resize(qint64(64) << 30))
+        GTEST_SKIP() << "no sparse files here";
+    file.close();
+
+    PassageStore store;
+    EXPECT_EQ(store.load(file.fileName()), QString());
+    EXPECT_EQ(store.PassageCount(), 3);
+}
+
 // A file that never ends unless its reader lets go: a named pipe whose writer offers a count of
 // 3, three passages and then 100,000 more lines. The loader must stop after line 4, which
 // the writer sees as a broken pipe long before its last line.

@@ -24,6 +24,8 @@ constexpr qsizetype kCountLineLimit = 64 * 1024;
 constexpr qsizetype kBomSize = 3;
 // The file is read in pieces of this size, and no further than the last passage line.
 constexpr qint64 kReadChunk = 64 * 1024;
+// The most that is set aside for the file before it is read.
+constexpr qint64 kReserveLimit = 256 * 1024 * 1024;
 // How much of a bad count line a message quotes.
 constexpr int kExcerptLength = 40;
 
@@ -185,21 +187,16 @@ QString decodeWindows1252(const char *data, qsizetype size)
     return text;
 }
 
-// Decodes every line as UTF-8, or returns false at the first line that is not valid UTF-8.
-bool decodeUtf8(const QByteArray &bytes, const std::vector<LineSpan> &lines, QStringList &out)
+// Each line is decoded on its own; a U+FEFF at the start of a passage is text, not a mark.
+QString decodeUtf8(const char *data, qsizetype size, bool *valid = nullptr)
 {
-    // Each line is decoded on its own; a U+FEFF at the start of a passage is text, not a mark.
-    const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
-    out.reserve(qsizetype(lines.size()));
-    for (const LineSpan &line : lines) {
-        QStringDecoder decoder(QStringDecoder::Utf8, flags);
-        out.append(decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin)));
-        if (decoder.hasError()) {
-            out.clear();
-            return false;
-        }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(QByteArrayView(data, size));
+    if (valid) {
+        *valid = !decoder.hasError();
     }
-    return true;
+    return text;
 }
 
 bool isValidUtf8(const QByteArray &bytes, const LineSpan &line)
@@ -216,6 +213,25 @@ qint32 codePointCount(const QString &text)
         count += c.isLowSurrogate() ? 0 : 1;
     }
     return count;
+}
+
+// The length in characters of every line, when all of them are valid UTF-8; otherwise returns
+// false and leaves lengths empty. Only one decoded line exists at a time.
+bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
+                 std::vector<qint32> &lengths)
+{
+    lengths.reserve(lines.size());
+    for (const LineSpan &line : lines) {
+        bool valid = false;
+        const QString text =
+            decodeUtf8(bytes.constData() + line.begin, line.end - line.begin, &valid);
+        if (!valid) {
+            lengths.clear();
+            return false;
+        }
+        lengths.push_back(codePointCount(text));
+    }
+    return true;
 }
 
 QString quoted(const QString &fileName)
@@ -268,6 +284,14 @@ int countOf(const QByteArray &bytes, LineSpan &countLine)
 // kCountLineLimit bytes are kept, which is all that loadFromBytes looks at.
 class NeededLines {
 public:
+    // Room for the whole file at once: growing step by step would copy the text each time, and
+    // the copies would add to the peak. Pages never written are never resident, and the cap
+    // keeps a file whose size promises more than it holds from reserving that much.
+    void expect(qint64 size)
+    {
+        m_bytes.reserve(qsizetype(std::clamp<qint64>(size, 0, kReserveLimit)));
+    }
+
     // Takes the next piece of the file; returns true once nothing more is needed.
     bool add(const char *p, qsizetype size)
     {
@@ -346,6 +370,7 @@ QString PassageStore::load(const QString &path)
             .arg(quoted(path), reason.isEmpty() ? file.errorString() : reason);
     }
     NeededLines needed;
+    needed.expect(file.size());
     std::vector<char> chunk(static_cast<std::size_t>(kReadChunk));
     qint64 got = 0;
     do {
@@ -386,16 +411,25 @@ QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &file
         return missingLineMessage(fileName, count, int(lines.size()));
     }
 
-    if (!isValidUtf8(bytes, countLine) || !decodeUtf8(bytes, lines, m_passages)) {
-        m_passages.reserve(count);
+    m_utf8 = isValidUtf8(bytes, countLine) && utf8Lengths(bytes, lines, m_lengths);
+    if (!m_utf8) {
+        // One character for every byte.
+        m_lengths.reserve(lines.size());
         for (const LineSpan &line : lines) {
-            m_passages.append(
-                decodeWindows1252(bytes.constData() + line.begin, line.end - line.begin));
+            m_lengths.push_back(qint32(line.end - line.begin));
         }
     }
-    m_lengths.reserve(std::size_t(count));
-    for (const QString &passage : std::as_const(m_passages)) {
-        m_lengths.push_back(codePointCount(passage));
+    m_lines.reserve(lines.size());
+    for (const LineSpan &line : lines) {
+        m_lines.push_back(Line{line.begin, line.end});
+    }
+    // Shared, not copied, unless much of the buffer lies after the last passage: then only the
+    // part up to it is kept, so that the rest can be freed.
+    const qsizetype used = lines.back().end;
+    if (bytes.size() - used > used / 8 + kReadChunk) {
+        m_bytes = QByteArray(bytes.constData(), used);
+    } else {
+        m_bytes = bytes;
     }
     return QString();
 }
@@ -419,12 +453,22 @@ QString PassageStore::PickPassage(RandomSource &random, qint32 &passageLen) cons
         index = int(scaled) + 1;
     }
     passageLen = m_lengths[std::size_t(index - 1)];
-    return m_passages.at(index - 1);
+    return passage(index);
+}
+
+QString PassageStore::passage(int index) const
+{
+    const Line &line = m_lines.at(std::size_t(index - 1));
+    const char *data = m_bytes.constData() + line.begin;
+    const qsizetype size = line.end - line.begin;
+    return m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size);
 }
 
 void PassageStore::clear()
 {
-    m_passages.clear();
+    m_bytes.clear();
+    m_lines.clear();
+    m_utf8 = true;
     m_lengths.clear();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -16,6 +15,9 @@ class RandomSource;
 // whatever follows them is ignored. Lines end at CR LF, CR or LF. The lines read are UTF-8 when
 // they all decode as such (a leading BOM is skipped), otherwise Windows-1252. Lengths count
 // characters (code points), not UTF-16 units.
+//
+// The passages are kept as the bytes they were read from and decoded one at a time when asked
+// for: a file of 32 MiB then costs 32 MiB, where decoded text would take twice that.
 class PassageStore {
 public:
     // Returns "" on success, or a message naming the file, the problem and the line. On failure
@@ -24,18 +26,26 @@ public:
     // The same from bytes already read; fileName only goes into messages.
     QString loadFromBytes(const QByteArray &bytes, const QString &fileName);
 
-    int PassageCount() const { return int(m_passages.size()); }
+    int PassageCount() const { return int(m_lines.size()); }
     // index runs from 1 to PassageCount().
-    const QString &passage(int index) const { return m_passages.at(index - 1); }
+    QString passage(int index) const;
     qint32 passageLength(int index) const { return m_lengths.at(std::size_t(index - 1)); }
 
     // Reseeds random, picks a passage uniformly and sets passageLen to its length in characters.
     QString PickPassage(RandomSource &random, qint32 &passageLen) const;
 
 private:
+    // A passage line of m_bytes, [begin, end) without its terminator.
+    struct Line {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+    };
+
     void clear();
 
-    QStringList m_passages;
+    QByteArray m_bytes;
+    std::vector<Line> m_lines;
+    bool m_utf8 = true;
     std::vector<qint32> m_lengths;
 };
 

@@ -1,0 +1,63 @@
+// CPU time of a running test with no keys: the real frmSpeed on the real clock and the real
+// 50 ms timer, for ten seconds of wall time, offscreen. Measured as user plus system time of the
+// whole process (getrusage), so that the caret's blinking and the event loop count as well.
+//
+// Prints a readable account and "figure <name> <value>" lines for bench/run.
+#include "mainwindow.h"
+#include "passagestore.h"
+#include "processstats.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace quorvel;
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+
+    PassageStore store;
+    const QString error = store.load(QStringLiteral(QUORVEL_SHIPPED_DATA));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 2;
+    }
+    MainWindow window(store);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 2;
+    Settings settings = window.test().settings();
+    // A longer test than the measurement, so the test is still running at its end.
+    settings.TestLength = QStringLiteral("5 Minutes");
+    window.test().setSettings(settings);
+    window.findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+    int ticks = 0;
+    QObject::connect(window.findChild<QTimer *>(QStringLiteral("tmrSpeed")), &QTimer::timeout, &app,
+                     [&ticks] { ++ticks; });
+    QCoreApplication::processEvents();
+
+    QElapsedTimer wall;
+    const auto cpuBefore = ProcessStats::cpuMicroseconds();
+    wall.start();
+    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    const double cpuMs = double(ProcessStats::cpuMicroseconds() - cpuBefore) / 1000.0;
+    const double wallMs = double(wall.nsecsElapsed()) / 1e6;
+    const double share = 100.0 * cpuMs / wallMs;
+    std::printf("Platform %s. Running test, no keys, %.0f ms of wall time, %d ticks: %.1f ms of "
+                "CPU, %.3f%% of one core (%.1f us a tick)\n",
+                qPrintable(QGuiApplication::platformName()), wallMs, ticks, cpuMs, share,
+                ticks > 0 ? cpuMs * 1000.0 / ticks : 0.0);
+    std::printf("figure idle_cpu_percent %.6g\n", share);
+    std::printf("figure idle_ticks %d\n", ticks);
+    return window.test().isRunning() ? 0 : 2;
+}

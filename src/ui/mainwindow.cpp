@@ -6,6 +6,7 @@
 #include "carimage.h"
 #include "colorconvert.h"
 #include "instructionswindow.h"
+#include "lightbackdrop.h"
 #include "optionsdialog.h"
 #include "passageview.h"
 #include "twips.h"
@@ -111,6 +112,8 @@ void MainWindow::createOptionsFrame()
     lblOptionsIncorrect =
         addLabel(fraOptions, "lblOptionsIncorrect", QStringLiteral("Incorrect Characters"),
                  twipsRect(120, 960, 1575, 255));
+    LightBackdrop::keep(lblOptionsCorrect);
+    LightBackdrop::keep(lblOptionsIncorrect);
     for (QWidget *shortcut :
          {static_cast<QWidget *>(fraOptions), static_cast<QWidget *>(lblOptionsTime),
           static_cast<QWidget *>(lblOptionsCorrect), static_cast<QWidget *>(lblOptionsIncorrect)})

@@ -229,6 +229,10 @@ void PassageView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect inside = paintBase(painter, event->rect());
+    // Before the first Start there is nothing to lay out, and the passage font need not be
+    // loaded for the window's first paint.
+    if (m_model.length() == 0)
+        return;
     resolveLine();
     if (m_line.index < 0 || m_line.first >= m_line.end)
         return;

@@ -232,7 +232,9 @@ void TypingBox::paintEvent(QPaintEvent *event)
     painter.setClipRect(inside & dirty);
     painter.setPen(palette().color(QPalette::Text));
     const QRect area = textArea();
-    const qreal baseline = area.top() + QFontMetricsF(font()).ascent();
+    // An empty box, as at start-up, draws no text and need not load its font.
+    const bool empty = m_line.empty() && m_preedit.isEmpty();
+    const qreal baseline = empty ? 0 : area.top() + QFontMetricsF(font()).ascent();
     for (const Cell &cell : m_line) {
         if (cellRect(cell).intersects(dirty))
             painter.drawText(QPointF(area.left() + cell.left, baseline), cell.text);

@@ -7,7 +7,6 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <iostream>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +18,7 @@ int main(int argc, char *argv[])
     const QString path =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : quorvel::StartUp::programDataPath();
     // StartUp::run() step by step, so that the load can be timed on its own.
-    quorvel::StartUp startUp(path, std::cerr);
+    quorvel::StartUp startUp(path);
     const auto rssBefore = quorvel::ProcessStats::residentBytes();
     const auto loadBegan = quorvel::ProcessStats::monotonicNs();
     if (!startUp.loadPassages())

@@ -3,12 +3,11 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <iostream>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    quorvel::StartUp startUp(quorvel::StartUp::programDataPath(), std::cerr);
+    quorvel::StartUp startUp(quorvel::StartUp::programDataPath());
     return startUp.run();
 }

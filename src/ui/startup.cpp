@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <cstdio>
 #include <ostream>
 
 namespace quorvel {
@@ -17,8 +18,10 @@ constexpr int kStartFailed = 1;
 
 } // namespace
 
+StartUp::StartUp(const QString &dataPath) : m_dataPath(dataPath) {}
+
 StartUp::StartUp(const QString &dataPath, std::ostream &errors)
-    : m_dataPath(dataPath), m_errors(errors)
+    : m_dataPath(dataPath), m_errors(&errors)
 {}
 
 StartUp::~StartUp() = default;
@@ -35,7 +38,13 @@ bool StartUp::loadPassages()
         return true;
     const QString text = m_error + QStringLiteral("\n\nQuorvel reads its passages from this file "
                                                   "when it starts, and cannot run without it.");
-    m_errors << "quorvel: " << m_error.toStdString() << std::endl;
+    const QByteArray line = "quorvel: " + m_error.toLocal8Bit() + '\n';
+    // C stdio rather than std::cerr: the C++ streams would be set up at every start, costing
+    // time and memory, for a message that almost never appears.
+    if (m_errors)
+        m_errors->write(line.constData(), line.size()).flush();
+    else
+        std::fputs(line.constData(), stderr);
     QMessageBox::critical(nullptr, QStringLiteral("Quorvel"), text);
     return false;
 }

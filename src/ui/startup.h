@@ -15,8 +15,11 @@ class MainWindow;
 // focus on Start.
 class StartUp {
 public:
-    // errors receives the same message as the box, for a program started from a terminal.
-    explicit StartUp(const QString &dataPath, std::ostream &errors);
+    // The message in the box also goes to the process's standard error, for a program started
+    // from a terminal.
+    explicit StartUp(const QString &dataPath);
+    // The same, with the message going to errors instead.
+    StartUp(const QString &dataPath, std::ostream &errors);
     ~StartUp();
 
     // <program directory>/data.
@@ -33,7 +36,7 @@ public:
 
 private:
     QString m_dataPath;
-    std::ostream &m_errors;
+    std::ostream *m_errors = nullptr;
     PassageStore m_store;
     QString m_error;
     std::unique_ptr<MainWindow> m_window;

@@ -8,6 +8,7 @@
 #include "randomsource.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/mman.h>

@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     quorvel::StartUp startUp(quorvel::StartUp::programDataPath());
     return startUp.run();
 }

@@ -17,11 +17,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using quorvel::ProcessStats;
@@ -128,6 +130,105 @@ void figure(const char *name, double value)
     std::printf("figure %s %.6g\n", name, value);
 }
 
+double medianOf(const std::vector<ProbeRun> &runs, const std::string &key)
+{
+    return ProcessStats::median(column(runs, key));
+}
+
+struct Runs {
+    std::vector<ProbeRun> ours;
+    std::vector<ProbeRun> bare;
+    std::vector<ProbeRun> label;
+    std::vector<ProbeRun> big;
+    double bigFileMiB = 0;
+};
+
+void measureStartUps(const std::string &ours, const std::string &bare, int pairs, Runs &runs)
+{
+    // Libraries, fonts and caches into the page cache before anything counts.
+    for (int i = 0; i < 2; ++i) {
+        runProbe(ours);
+        runProbe(bare);
+    }
+    for (int i = 0; i < pairs; ++i) {
+        // Alternated, and each goes first a third of the time, so that drift hits all alike.
+        for (int k = 0; k < 3; ++k) {
+            const int which = (i + k) % 3;
+            if (which == 0)
+                runs.ours.push_back(runProbe(ours));
+            else if (which == 1)
+                runs.bare.push_back(runProbe(bare));
+            else
+                runs.label.push_back(runProbe(bare, "label"));
+        }
+    }
+}
+
+bool measureBigFile(const std::string &ours, const std::string &bare, int pairs, Runs &runs)
+{
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("data"));
+    QFile big(path);
+    const QByteArray bytes = bigPassageFile();
+    if (!temp.isValid() || !big.open(QIODevice::WriteOnly) || big.write(bytes) < 0)
+        return false;
+    big.close();
+    runs.bigFileMiB = double(bytes.size()) / kMiB;
+    runProbe(ours, path.toStdString());
+    for (int i = 0; i < pairs; ++i) {
+        runs.big.push_back(runProbe(ours, path.toStdString()));
+        runs.bare.push_back(runProbe(bare));
+    }
+    return true;
+}
+
+void reportStartUps(const Runs &runs)
+{
+    const auto range = [](const std::vector<ProbeRun> &some) {
+        return std::make_pair(ProcessStats::percentile(column(some, ""), 0),
+                              ProcessStats::percentile(column(some, ""), 1));
+    };
+    std::printf("Start-up, process start to first paint, median of %zu runs each, alternated:\n",
+                runs.ours.size());
+    std::printf("  Quorvel %.1f ms (%.1f to %.1f), bare Qt %.1f ms (%.1f to %.1f), bare Qt with "
+                "one QLabel %.1f ms\n",
+                medianOf(runs.ours, ""), range(runs.ours).first, range(runs.ours).second,
+                medianOf(runs.bare, ""), range(runs.bare).first, range(runs.bare).second,
+                medianOf(runs.label, ""));
+    std::printf("  CPU time (user + system) of the whole process: Quorvel %.1f ms, bare Qt %.1f "
+                "ms, with one QLabel %.1f ms\n",
+                medianOf(runs.ours, "cpu_ms"), medianOf(runs.bare, "cpu_ms"),
+                medianOf(runs.label, "cpu_ms"));
+    std::printf("  first paint pass: Quorvel %.2f ms, bare Qt %.2f ms\n",
+                (medianOf(runs.ours, "painted_ns") - medianOf(runs.ours, "paint_began_ns")) / 1e6,
+                (medianOf(runs.bare, "painted_ns") - medianOf(runs.bare, "paint_began_ns")) / 1e6);
+    std::printf("Resident at first paint: Quorvel %.1f MiB (%.1f MiB anonymous), bare Qt %.1f MiB "
+                "(%.1f), with one QLabel %.1f MiB (%.1f)\n",
+                medianOf(runs.ours, "rss") / kMiB, medianOf(runs.ours, "rss_anon") / kMiB,
+                medianOf(runs.bare, "rss") / kMiB, medianOf(runs.bare, "rss_anon") / kMiB,
+                medianOf(runs.label, "rss") / kMiB, medianOf(runs.label, "rss_anon") / kMiB);
+    figure("startup_ours_ms", medianOf(runs.ours, ""));
+    figure("startup_bare_ms", medianOf(runs.bare, ""));
+    figure("startup_label_ms", medianOf(runs.label, ""));
+    figure("rss_ours_mib", medianOf(runs.ours, "rss") / kMiB);
+    figure("rss_bare_mib", medianOf(runs.bare, "rss") / kMiB);
+}
+
+void reportBigFile(const Runs &runs)
+{
+    const double peak = medianOf(runs.big, "hwm") / kMiB;
+    const double barePeak = medianOf(runs.bare, "hwm") / kMiB;
+    const double load = medianOf(runs.big, "load_ms");
+    std::printf("Big file (%.1f MiB, %d x %d characters), median of %zu: load %.1f ms, peak %.1f "
+                "MiB against the bare program's %.1f MiB\n",
+                runs.bigFileMiB, kBigCount, kBigLength, runs.big.size(), load, peak, barePeak);
+    figure("bigfile_load_ms", load);
+    figure("bigfile_peak_mib", peak);
+    figure("bigfile_bare_peak_mib", barePeak);
+    figure("bigfile_extra_mib", peak - barePeak);
+    figure("bigfile_size_mib", runs.bigFileMiB);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -137,92 +238,11 @@ int main(int argc, char **argv)
     const std::string dir = programDir();
     const std::string ours = dir + "/startup_probe";
     const std::string bare = dir + "/bare_probe";
-
-    // Libraries, fonts and caches into the page cache before anything counts.
-    for (int i = 0; i < 2; ++i) {
-        runProbe(ours);
-        runProbe(bare);
-    }
-    std::vector<ProbeRun> ourRuns;
-    std::vector<ProbeRun> bareRuns;
-    std::vector<ProbeRun> labelRuns;
-    for (int i = 0; i < pairs; ++i) {
-        // Alternated, and each goes first a third of the time, so that drift hits all alike.
-        for (int k = 0; k < 3; ++k) {
-            switch ((i + k) % 3) {
-            case 0:
-                ourRuns.push_back(runProbe(ours));
-                break;
-            case 1:
-                bareRuns.push_back(runProbe(bare));
-                break;
-            default:
-                labelRuns.push_back(runProbe(bare, "label"));
-            }
-        }
-    }
-
-    QTemporaryDir temp;
-    const QString bigPath = temp.filePath(QStringLiteral("data"));
-    QFile big(bigPath);
-    const QByteArray bigBytes = bigPassageFile();
-    if (!temp.isValid() || !big.open(QIODevice::WriteOnly) || big.write(bigBytes) < 0)
+    Runs runs;
+    measureStartUps(ours, bare, pairs, runs);
+    if (!measureBigFile(ours, bare, bigPairs, runs))
         return 2;
-    big.close();
-    std::vector<ProbeRun> bigRuns;
-    runProbe(ours, bigPath.toStdString());
-    for (int i = 0; i < bigPairs; ++i) {
-        bigRuns.push_back(runProbe(ours, bigPath.toStdString()));
-        bareRuns.push_back(runProbe(bare));
-    }
-
-    const double ourStart = ProcessStats::median(column(ourRuns, ""));
-    const double bareStart = ProcessStats::median(column(bareRuns, ""));
-    const double labelStart = ProcessStats::median(column(labelRuns, ""));
-    const double ourRss = ProcessStats::median(column(ourRuns, "rss")) / kMiB;
-    const double bareRss = ProcessStats::median(column(bareRuns, "rss")) / kMiB;
-    const double bareHwm = ProcessStats::median(column(bareRuns, "hwm")) / kMiB;
-    const double bigHwm = ProcessStats::median(column(bigRuns, "hwm")) / kMiB;
-    const double bigLoad = ProcessStats::median(column(bigRuns, "load_ms"));
-    const double fileMiB = double(bigBytes.size()) / kMiB;
-
-    std::printf("Start-up, process start to first paint, median of %d alternated runs each:\n",
-                pairs);
-    std::printf("  Quorvel %.1f ms (min %.1f, max %.1f), bare Qt %.1f ms (min %.1f, max %.1f)\n",
-                ourStart, ProcessStats::percentile(column(ourRuns, ""), 0),
-                ProcessStats::percentile(column(ourRuns, ""), 1), bareStart,
-                ProcessStats::percentile(column(bareRuns, ""), 0),
-                ProcessStats::percentile(column(bareRuns, ""), 1));
-    std::printf("  the bare program with one QLabel: %.1f ms\n", labelStart);
-    std::printf(
-        "  CPU time (user + system) of the whole process: Quorvel %.1f ms, bare Qt %.1f ms, "
-        "with one QLabel %.1f ms\n",
-        ProcessStats::median(column(ourRuns, "cpu_ms")),
-        ProcessStats::median(column(bareRuns, "cpu_ms")),
-        ProcessStats::median(column(labelRuns, "cpu_ms")));
-    std::printf("  first paint pass: Quorvel %.2f ms, bare Qt %.2f ms\n",
-                ProcessStats::median(column(ourRuns, "painted_ns")) / 1e6 -
-                    ProcessStats::median(column(ourRuns, "paint_began_ns")) / 1e6,
-                ProcessStats::median(column(bareRuns, "painted_ns")) / 1e6 -
-                    ProcessStats::median(column(bareRuns, "paint_began_ns")) / 1e6);
-    std::printf("Resident at first paint: Quorvel %.1f MiB (%.1f MiB anonymous), bare Qt %.1f MiB "
-                "(%.1f), with one QLabel %.1f MiB (%.1f)\n",
-                ourRss, ProcessStats::median(column(ourRuns, "rss_anon")) / kMiB, bareRss,
-                ProcessStats::median(column(bareRuns, "rss_anon")) / kMiB,
-                ProcessStats::median(column(labelRuns, "rss")) / kMiB,
-                ProcessStats::median(column(labelRuns, "rss_anon")) / kMiB);
-    std::printf("Big file (%.1f MiB, %d x %d characters), median of %d: load %.1f ms, peak %.1f "
-                "MiB against the bare program's %.1f MiB\n",
-                fileMiB, kBigCount, kBigLength, bigPairs, bigLoad, bigHwm, bareHwm);
-    figure("startup_ours_ms", ourStart);
-    figure("startup_bare_ms", bareStart);
-    figure("startup_label_ms", labelStart);
-    figure("rss_ours_mib", ourRss);
-    figure("rss_bare_mib", bareRss);
-    figure("bigfile_load_ms", bigLoad);
-    figure("bigfile_peak_mib", bigHwm);
-    figure("bigfile_bare_peak_mib", bareHwm);
-    figure("bigfile_extra_mib", bigHwm - bareHwm);
-    figure("bigfile_size_mib", fileMiB);
+    reportStartUps(runs);
+    reportBigFile(runs);
     return 0;
 }

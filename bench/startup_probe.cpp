@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     quorvel::FirstPaintProbe probe(QStringLiteral("frmSpeed"));
     app.installEventFilter(&probe);
 

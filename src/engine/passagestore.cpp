@@ -1,5 +1,7 @@
 #include "passagestore.h"
 
+#include "countline.h"
+#include "passagetext.h"
 #include "randomsource.h"
 
 #include <QFile>
@@ -7,9 +9,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,7 +17,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kMaxPassageCount = 32767;
 // Only this much of the count line is read: a valid count has at most a handful of digits, and
 // an endless first line must not cost memory in proportion.
 constexpr qsizetype kCountLineLimit = 64 * 1024;
@@ -66,153 +65,11 @@ private:
     qsizetype m_pos;
 };
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The digits of a number prefix. power is the number of integer digits after leading zeros, or
-// minus the zeros that open the fraction: the rough power of ten that tells overflow from
-// underflow when the value does not fit a double.
-struct Mantissa {
-    const char *end = nullptr;
-    long long power = 0;
-    bool hasDigit = false;
-    bool nonZero = false;
-};
-
-Mantissa scanMantissa(const char *p, const char *end)
-{
-    Mantissa m;
-    bool afterPoint = false;
-    for (; p != end; ++p) {
-        if (*p == '.' && !afterPoint) {
-            afterPoint = true;
-        } else if (isDigit(*p)) {
-            m.hasDigit = true;
-            m.nonZero = m.nonZero || *p != '0';
-            if (!afterPoint && m.nonZero) {
-                ++m.power;
-            } else if (afterPoint && !m.nonZero) {
-                --m.power;
-            }
-        } else {
-            break;
-        }
-    }
-    m.end = p;
-    return m;
-}
-
-// An exponent counts only when digits follow its letter ("2e" is 2). Older files wrote "d" for
-// "e". Returns where the number ends and sets exponent, clamped far beyond any useful count.
-const char *scanExponent(const char *p, const char *end, long long &exponent)
-{
-    exponent = 0;
-    if (p == end || (*p != 'e' && *p != 'E' && *p != 'd' && *p != 'D')) {
-        return p;
-    }
-    const char *q = p + 1;
-    bool negative = false;
-    if (q != end && (*q == '+' || *q == '-')) {
-        negative = *q++ == '-';
-    }
-    if (q == end || !isDigit(*q)) {
-        return p;
-    }
-    for (; q != end && isDigit(*q); ++q) {
-        exponent = std::min(exponent * 10 + (*q - '0'), 1'000'000'000LL);
-    }
-    exponent = negative ? -exponent : exponent;
-    return q;
-}
-
-// Reads a decimal number at the start of the text, the way a count line has always been read:
-// leading blanks are skipped, reading stops at the first character that cannot continue the
-// number, and text without a number gives 0. "12 words" is 12, "1e3" is 1000.
-double numericPrefix(const char *p, const char *end)
-{
-    while (p != end && (*p == ' ' || *p == '\t')) {
-        ++p;
-    }
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-')) {
-        negative = *p++ == '-';
-    }
-    const Mantissa mantissa = scanMantissa(p, end);
-    if (!mantissa.hasDigit) {
-        return 0.0;
-    }
-    long long exponent = 0;
-    std::string text(p, scanExponent(mantissa.end, end, exponent));
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = mantissa.nonZero && mantissa.power + exponent > 0 ? HUGE_VAL : 0.0;
-    }
-    return negative ? -value : value;
-}
-
-// The count as a 16-bit integer would hold it: rounded to the nearest, halves to even.
-// Returns 0 for anything outside 1 to 32767, which is never a valid count.
-int passageCountFrom(double value)
-{
-    if (!(value > 0.0 && value < kMaxPassageCount + 1.0)) {
-        return 0;
-    }
-    double rounded = std::floor(value + 0.5);
-    if (rounded - value == 0.5 && std::fmod(rounded, 2.0) != 0.0) {
-        rounded -= 1.0;
-    }
-    return rounded >= 1.0 && rounded <= kMaxPassageCount ? int(rounded) : 0;
-}
-
-QString decodeWindows1252(const char *data, qsizetype size)
-{
-    // 0x80-0x9F are where the code page differs from Latin-1; its five unused bytes keep their
-    // Latin-1 control characters.
-    static constexpr char16_t kHighControls[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        out[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(byte);
-    }
-    return text;
-}
-
-// Each line is decoded on its own; a U+FEFF at the start of a passage is text, not a mark.
-QString decodeUtf8(const char *data, qsizetype size, bool *valid = nullptr)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder(QByteArrayView(data, size));
-    if (valid) {
-        *valid = !decoder.hasError();
-    }
-    return text;
-}
-
 bool isValidUtf8(const QByteArray &bytes, const LineSpan &line)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
     return !decoder.hasError();
-}
-
-qint32 codePointCount(const QString &text)
-{
-    qint32 count = 0;
-    for (const QChar c : text) {
-        count += c.isLowSurrogate() ? 0 : 1;
-    }
-    return count;
 }
 
 // The length in characters of every line, when all of them are valid UTF-8; otherwise returns
@@ -232,6 +89,22 @@ bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
         lengths.push_back(codePointCount(text));
     }
     return true;
+}
+
+// The length in characters of every passage line; utf8 tells how the lines are to be decoded.
+std::vector<qint32> measureLines(const QByteArray &bytes, const LineSpan &countLine,
+                                 const std::vector<LineSpan> &lines, bool &utf8)
+{
+    std::vector<qint32> lengths;
+    utf8 = isValidUtf8(bytes, countLine) && utf8Lengths(bytes, lines, lengths);
+    if (!utf8) {
+        // One character for every byte.
+        lengths.reserve(lines.size());
+        for (const LineSpan &line : lines) {
+            lengths.push_back(qint32(line.end - line.begin));
+        }
+    }
+    return lengths;
 }
 
 QString quoted(const QString &fileName)
@@ -411,14 +284,7 @@ QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &file
         return missingLineMessage(fileName, count, int(lines.size()));
     }
 
-    m_utf8 = isValidUtf8(bytes, countLine) && utf8Lengths(bytes, lines, m_lengths);
-    if (!m_utf8) {
-        // One character for every byte.
-        m_lengths.reserve(lines.size());
-        for (const LineSpan &line : lines) {
-            m_lengths.push_back(qint32(line.end - line.begin));
-        }
-    }
+    m_lengths = measureLines(bytes, countLine, lines, m_utf8);
     m_lines.reserve(lines.size());
     for (const LineSpan &line : lines) {
         m_lines.push_back(Line{line.begin, line.end});

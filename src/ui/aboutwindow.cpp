@@ -5,30 +5,14 @@
 #include "uifonts.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
-#include <QPushButton>
 
 namespace quorvel {
 
 AboutWindow::AboutWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : InfoWindow(QStringLiteral("frmAbout"), QStringLiteral("About"),
+                 QSize(twips(4215), twips(3975)), twipsRect(1320, 3360, 1575, 495), parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
-    setFont(UiFonts::standard());
-    setFixedSize(twips(4215), twips(3975));
-    setModal(true);
-    // An empty icon of its own; otherwise it would borrow the main window's car.
-    setWindowIcon(QIcon());
-
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(1320, 3360, 1575, 495));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
-
     auto *imgCar = new CarImage(this);
     imgCar->setObjectName(QStringLiteral("imgCar"));
     imgCar->move(twips(240), twips(240));
@@ -51,26 +35,11 @@ AboutWindow::AboutWindow(QWidget *parent)
              twipsRect(960, 2640, 2655, 255), UiFonts::standard());
     addLabel("lblEmail", QStringLiteral("mail@quorvel.example.org"),
              twipsRect(960, 2880, 1935, 255), UiFonts::standard());
-
-    m_cmdOK->setFocus();
 }
 
 void AboutWindow::showModal(QWidget *parent)
 {
-    auto *window = new AboutWindow(parent);
-    // exec() deletes a window marked so before it returns.
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->exec();
-}
-
-void AboutWindow::reject()
-{
-    cmdOK_Click();
-}
-
-void AboutWindow::cmdOK_Click()
-{
-    accept();
+    openModal(new AboutWindow(parent));
 }
 
 void AboutWindow::addLabel(const char *name, const QString &text, const QRect &place,

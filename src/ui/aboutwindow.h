@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "infowindow.h"
 
 class QFont;
-class QLabel;
-class QPushButton;
 
 namespace quorvel {
 
 // frmAbout: the program's name, version and release date beside the car, and the credits.
-// Fixed text only; a fresh window is made for every opening.
-class AboutWindow : public QDialog {
+class AboutWindow : public InfoWindow {
     Q_OBJECT
 
 public:
@@ -19,18 +16,9 @@ public:
     // Opens a new window modally over parent and returns once it is closed and destroyed.
     static void showModal(QWidget *parent);
 
-public slots:
-    // Esc and the window's close box end up here; both count as OK.
-    void reject() override;
-
-private slots:
-    void cmdOK_Click();
-
 private:
     void addLabel(const char *name, const QString &text, const QRect &place, const QFont &font);
     void addSeparator();
-
-    QPushButton *m_cmdOK = nullptr;
 };
 
 } // namespace quorvel

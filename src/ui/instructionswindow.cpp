@@ -4,31 +4,15 @@
 #include "twips.h"
 #include "uifonts.h"
 
-#include <QIcon>
 #include <QLabel>
-#include <QPushButton>
 
 namespace quorvel {
 
 InstructionsWindow::InstructionsWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : InfoWindow(QStringLiteral("frmInstructions"), QStringLiteral("Instructions"),
+                 QSize(twips(3975), twips(4455)), twipsRect(1200, 3840, 1575, 495), parent)
 {
-    setObjectName(QStringLiteral("frmInstructions"));
-    setWindowTitle(QStringLiteral("Instructions"));
-    setFont(UiFonts::standard());
-    setFixedSize(twips(3975), twips(4455));
-    setModal(true);
-    // An empty icon of its own; otherwise it would borrow the main window's car.
-    setWindowIcon(QIcon());
-
-    // Created in tab order, which is also the order a screen reader walks them.
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(1200, 3840, 1575, 495));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &InstructionsWindow::cmdOK_Click);
-
+    // Created in tab order, which is also the order a screen reader walks them; cmdOK is first.
     QGroupBox *fraWhatToDo =
         addFrame("fraWhatToDo", QStringLiteral("What to do"), twipsRect(240, 120, 3495, 1215));
     addLabel(fraWhatToDo, "lblWhatToDo1",
@@ -55,26 +39,11 @@ InstructionsWindow::InstructionsWindow(QWidget *parent)
              QStringLiteral("To keep your hands on the keyboard while starting and stopping, Tab "
                             "to the buttons and hit the Space Bar to press the buttons."),
              twipsRect(240, 240, 3135, 615));
-
-    m_cmdOK->setFocus();
 }
 
 void InstructionsWindow::showModal(QWidget *parent)
 {
-    auto *window = new InstructionsWindow(parent);
-    // exec() deletes a window marked so before it returns.
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->exec();
-}
-
-void InstructionsWindow::reject()
-{
-    cmdOK_Click();
-}
-
-void InstructionsWindow::cmdOK_Click()
-{
-    accept();
+    openModal(new InstructionsWindow(parent));
 }
 
 QGroupBox *InstructionsWindow::addFrame(const char *name, const QString &caption,

@@ -3,13 +3,13 @@
 #include "colorconvert.h"
 #include "passagemodel.h"
 #include "passageviewaccessible.h"
+#include "sunkenframe.h"
 #include "uifonts.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -111,7 +111,7 @@ int PassageView::utf16(int index) const
 
 QRect PassageView::textArea() const
 {
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int frame = sunkenFrameWidth(*this);
     return rect().adjusted(frame + kPadding, frame, -frame - kPadding, -frame);
 }
 
@@ -264,17 +264,7 @@ void PassageView::paintEvent(QPaintEvent *event)
 
 QRect PassageView::paintBase(QPainter &painter, const QRect &dirty)
 {
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
-    // A key's repaint stays inside the frame, which then needs no drawing.
-    if (!inside.contains(dirty)) {
-        painter.fillRect(dirty, palette().window());
-        QStyleOptionFrame option;
-        option.initFrom(this);
-        option.lineWidth = frame;
-        option.state |= QStyle::State_Sunken;
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    }
+    const QRect inside = paintSunkenFrame(*this, painter, dirty);
     painter.fillRect(inside & dirty, Qt::white);
     return inside;
 }

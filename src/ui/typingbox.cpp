@@ -1,5 +1,6 @@
 #include "typingbox.h"
 
+#include "sunkenframe.h"
 #include "uifonts.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
 #include <cmath>
 
 namespace quorvel {
@@ -181,7 +181,7 @@ qreal TypingBox::lineEnd() const
 
 QRect TypingBox::textArea() const
 {
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int frame = sunkenFrameWidth(*this);
     return rect().adjusted(frame + kPadding, frame + 1, -frame - kPadding, -frame);
 }
 
@@ -217,18 +217,10 @@ void TypingBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
-    if (inside.contains(dirty)) {
+    const QRect inside = paintSunkenFrame(*this, painter, dirty);
+    // Where the frame was painted, its panel has filled the inside already.
+    if (inside.contains(dirty))
         painter.fillRect(dirty, palette().base());
-    } else {
-        painter.fillRect(dirty, palette().window());
-        QStyleOptionFrame option;
-        option.initFrom(this);
-        option.lineWidth = frame;
-        option.state |= QStyle::State_Sunken;
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    }
     painter.setClipRect(inside & dirty);
     painter.setPen(palette().color(QPalette::Text));
     const QRect area = textArea();

@@ -2,11 +2,10 @@
 // repaint it causes (posted paint events are processed before the clock stops). The same is
 // measured for a plain QTextEdit that colours each character through QTextCursor, the obvious way
 // to build the passage view, and the cost of bringing up a new passage is printed as well.
-#include "clock.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "passagestore.h"
 #include "uifonts.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,16 +22,6 @@ using namespace quorvel;
 namespace {
 
 using Clock_ = std::chrono::steady_clock;
-
-class StillClock : public Clock {
-public:
-    qint64 nowMs() const override { return 1000; }
-};
-
-class SilentMessages : public MessageBox {
-public:
-    void showInformation(const QString &, const QString &) override {}
-};
 
 class PaintCounter : public QObject {
 public:
@@ -115,9 +104,9 @@ double nextPassageAtTick(MainWindow &window, const QString &passage, int typed)
 OurRun runOurs(const QString &passage, int wantedKeys)
 {
     PassageStore store;
-    store.loadFromBytes("1\r\n" + passage.toUtf8() + "\r\n", QStringLiteral("bench"));
+    store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("bench"));
     StillClock clock;
-    SilentMessages messages;
+    RecordingMessages messages;
     MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, nullptr});
     window.show();
     QTest::qWaitForWindowExposed(&window);

@@ -8,12 +8,11 @@
 // box emptied and the repaint, for passages of 50, 1,000 and 32,767 characters.
 //
 // Prints a readable account and "figure <name> <value>" lines for bench/run.
-#include "clock.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "passagestore.h"
 #include "processstats.h"
 #include "settings.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -32,20 +31,6 @@ namespace {
 
 constexpr int kTickMs = 50;
 constexpr int kKeyEveryTicks = 4;
-
-class HandClock : public Clock {
-public:
-    qint64 nowMs() const override { return m_now; }
-    void advance(qint64 ms) { m_now += ms; }
-
-private:
-    qint64 m_now = 1000;
-};
-
-class SilentMessages : public MessageBox {
-public:
-    void showInformation(const QString &, const QString &) override {}
-};
 
 // Counts the paint events widgets receive, to show that a timed step really repaints.
 class PaintCounter : public QObject {
@@ -104,7 +89,7 @@ public:
     // One tick through the window's own handler, as the timer would call it, and its repaint.
     double timedTick()
     {
-        m_clock.advance(kTickMs);
+        m_clock.now += kTickMs;
         qApp->installEventFilter(&paintCounter());
         ++paintCounter().steps;
         const long long began = ProcessStats::monotonicNs();
@@ -118,7 +103,7 @@ public:
     // The same tick, with the whole window painted again as well.
     double timedTickWithFullRepaint()
     {
-        m_clock.advance(kTickMs);
+        m_clock.now += kTickMs;
         const long long began = ProcessStats::monotonicNs();
         QMetaObject::invokeMethod(m_window.get(), "tmrSpeed_Timer", Qt::DirectConnection);
         m_window->repaint();
@@ -154,8 +139,8 @@ public:
 
 private:
     PassageStore m_store;
-    HandClock m_clock;
-    SilentMessages m_messages;
+    StillClock m_clock;
+    RecordingMessages m_messages;
     std::unique_ptr<MainWindow> m_window;
     QWidget *m_typing = nullptr;
 };
@@ -178,7 +163,7 @@ QByteArray passageOf(int length)
     while (text.size() < length)
         text += QStringLiteral("The quick brown fox jumps over the lazy dog. ");
     text.truncate(length);
-    return "1\r\n" + text.toUtf8() + "\r\n";
+    return onePassageFile(text.toUtf8());
 }
 
 // Whole one-minute tests on the shipped passages; the tick that ends a test runs Stop, which is

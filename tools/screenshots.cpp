@@ -6,14 +6,13 @@
 // Usage: quorvel_screenshots <passage file> <output.png> [--dark]
 
 #include "aboutwindow.h"
-#include "clock.h"
 #include "instructionswindow.h"
 #include "mainwindow.h"
 #include "optionsdialog.h"
 #include "passagemodel.h"
 #include "passagestore.h"
-#include "randomsource.h"
 #include "typingbox.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -27,18 +26,6 @@
 
 namespace quorvel {
 namespace {
-
-class StillClock : public Clock {
-public:
-    qint64 nowMs() const override { return now; }
-    qint64 now = 1000;
-};
-
-class FirstPassage : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0; }
-};
 
 QPalette darkPalette()
 {

@@ -3,11 +3,10 @@
 #include "accessiblefactory.h"
 #include "colorconvert.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "passagemodel.h"
 #include "passagestore.h"
 #include "passageview.h"
-#include "randomsource.h"
+#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -19,18 +18,6 @@
 
 namespace quorvel {
 namespace {
-
-class FirstPassage : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0; }
-};
-
-// Stop's results would otherwise wait in a modal box.
-class NoMessages : public MessageBox {
-public:
-    void showInformation(const QString &, const QString &) override {}
-};
 
 QAccessibleInterface *accessible(QObject *object)
 {
@@ -59,7 +46,7 @@ protected:
 
     PassageStore store;
     FirstPassage random;
-    NoMessages messages;
+    RecordingMessages messages;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -2,12 +2,10 @@
 // with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
 // the count, the typing box and the colour of every passage character must say so.
 
-#include "clock.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "passagestore.h"
-#include "randomsource.h"
 #include "typingbox.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,24 +19,6 @@
 
 namespace quorvel {
 namespace {
-
-class FakeClock : public Clock {
-public:
-    qint64 nowMs() const override { return now; }
-    qint64 now = 5000;
-};
-
-class CountingMessages : public MessageBox {
-public:
-    void showInformation(const QString &, const QString &) override { ++shown; }
-    int shown = 0;
-};
-
-class FirstPassage : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0; }
-};
 
 // A key as the platform delivers it: pressed, with its text, maybe auto-repeated.
 struct SentKey {
@@ -56,7 +36,7 @@ protected:
     {
         const QString sentence = QStringLiteral("Sphinx of black quartz, judge my vow. ");
         passage = sentence.repeated(kPassageLength / sentence.size() + 1).left(kPassageLength);
-        ASSERT_EQ(store.loadFromBytes("1\r\n" + passage.toUtf8() + "\r\n", QStringLiteral("p")),
+        ASSERT_EQ(store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("p")),
                   QString());
         window = std::make_unique<MainWindow>(
             store, MainWindow::PortOverrides{&clock, &messages, &random});
@@ -106,8 +86,8 @@ protected:
     }
 
     PassageStore store;
-    FakeClock clock;
-    CountingMessages messages;
+    StillClock clock{5000};
+    RecordingMessages messages;
     FirstPassage random;
     std::unique_ptr<MainWindow> window;
     TypingBox *box = nullptr;
@@ -157,7 +137,7 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
     }
     EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
     expectEveryKeyJudgedInOrder();
-    EXPECT_EQ(messages.shown, 1);
+    EXPECT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
 }
 
@@ -167,8 +147,8 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
 {
     PassageStore store;
     ASSERT_EQ(store.loadFromBytes("2\r\nab cd\r\nefg\r\n", QStringLiteral("p")), QString());
-    FakeClock clock;
-    CountingMessages messages;
+    StillClock clock{5000};
+    RecordingMessages messages;
     FirstPassage random;
     MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, &random});
     window.show();
@@ -190,7 +170,7 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
         ASSERT_EQ(window.test().state().TotalChars, 2) << cycle;
         ASSERT_EQ(window.test().state().ErrorCount, 1) << cycle;
     }
-    EXPECT_EQ(messages.shown, kCycles);
+    EXPECT_EQ(messages.texts.size(), kCycles);
     EXPECT_FALSE(window.test().isRunning());
     EXPECT_EQ(QApplication::allWidgets().size(), widgets);
     EXPECT_EQ(window.findChildren<QObject *>().size(), children);

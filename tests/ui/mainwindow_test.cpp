@@ -1,13 +1,11 @@
 // frmSpeed on real widgets: whole tests driven with QTest keys on a still clock, the keyboard
 // roles, the focus order and the window's own handlers.
-#include "clock.h"
 #include "colorconvert.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "modalcatcher.h"
 #include "passagestore.h"
-#include "randomsource.h"
 #include "typingbox.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -24,29 +22,6 @@
 namespace quorvel {
 namespace {
 
-class StillClock : public Clock {
-public:
-    qint64 nowMs() const override { return now; }
-    qint64 now = 1000;
-};
-
-class RecordingMessages : public MessageBox {
-public:
-    void showInformation(const QString &title, const QString &text) override
-    {
-        titles << title;
-        texts << text;
-    }
-    QStringList titles;
-    QStringList texts;
-};
-
-class FirstPassage : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0; }
-};
-
 // Antialiased small print seldom hits the exact colour.
 bool colorsClose(const QColor &a, const QColor &b)
 {
@@ -61,7 +36,7 @@ protected:
     void open(const QByteArray &passage = "ab cd", bool realMessages = false)
     {
         window.reset();
-        ASSERT_TRUE(store.loadFromBytes("1\r\n" + passage + "\r\n", QStringLiteral("p")).isEmpty());
+        ASSERT_TRUE(store.loadFromBytes(onePassageFile(passage), QStringLiteral("p")).isEmpty());
         window = std::make_unique<MainWindow>(
             store, MainWindow::PortOverrides{&clock, realMessages ? nullptr : &messages, &random});
         window->show();

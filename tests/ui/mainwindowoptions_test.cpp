@@ -1,13 +1,12 @@
 // The Options dialog as the main window uses it: created at start-up, opened by the Options
 // button and the double-click shortcuts, and exchanging the settings on real widgets.
 #include "carimage.h"
-#include "clock.h"
 #include "colorconvert.h"
 #include "colorpicker.h"
 #include "mainwindow.h"
-#include "messagebox.h"
 #include "optionsdialog.h"
 #include "passagestore.h"
+#include "windowfakes.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,17 +30,6 @@ class FakePicker : public ColorPicker {
 public:
     std::optional<Color> answer;
     std::optional<Color> pick(QWidget *) override { return answer; }
-};
-
-class StillClock : public Clock {
-public:
-    qint64 nowMs() const override { return now; }
-    qint64 now = 5000;
-};
-
-class SilentMessages : public MessageBox {
-public:
-    void showInformation(const QString &, const QString &) override {}
 };
 
 // Counts the showings of a window.
@@ -123,8 +111,8 @@ protected:
     const Settings &settings() { return window->test().settings(); }
 
     PassageStore store;
-    StillClock clock;
-    SilentMessages messages;
+    StillClock clock{5000};
+    RecordingMessages messages;
     FakePicker picker;
     ShowCounter showCounter;
     std::unique_ptr<MainWindow> window;

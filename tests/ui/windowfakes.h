@@ -1,0 +1,49 @@
+#pragma once
+
+// Stand-ins for the main window's ports, for the tests, benchmarks and tools that drive the real
+// window and need the same figures and passage on every run. A port left out of the window's
+// PortOverrides keeps the real one.
+
+#include "clock.h"
+#include "messagebox.h"
+#include "randomsource.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace quorvel {
+
+// Stands wherever it is set; the caller moves it.
+class StillClock : public Clock {
+public:
+    explicit StillClock(qint64 start = 1000) : now(start) {}
+    qint64 nowMs() const override { return now; }
+    qint64 now;
+};
+
+// Always picks the first passage.
+class FirstPassage : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0; }
+};
+
+// Keeps each results box instead of showing it; a real one would wait modally.
+class RecordingMessages : public MessageBox {
+public:
+    void showInformation(const QString &title, const QString &text) override
+    {
+        titles << title;
+        texts << text;
+    }
+    QStringList titles;
+    QStringList texts;
+};
+
+// A passage file holding only this passage.
+inline QByteArray onePassageFile(const QByteArray &passage)
+{
+    return "1\r\n" + passage + "\r\n";
+}
+
+} // namespace quorvel

@@ -109,7 +109,8 @@ OurRun runOurs(const QString &passage, int wantedKeys)
     RecordingMessages messages;
     MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, nullptr});
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("The benchmark window never showed.");
     QWidget *typing = window.findChild<QWidget *>(QStringLiteral("txtTyping"));
     auto *start = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
     auto *stop = window.findChild<QPushButton *>(QStringLiteral("cmdStop"));
@@ -210,7 +211,8 @@ std::vector<double> runTextEdit(const QString &passage, int wantedKeys)
 {
     TextEditWindow window(passage);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("The benchmark window never showed.");
     window.typing()->setFocus();
     std::vector<double> keys;
     while (int(keys.size()) < wantedKeys) {

@@ -14,7 +14,6 @@ using namespace quorvel;
 
 namespace {
 
-constexpr Color kGreen = 0x00A000;
 
 // Records the rectangles the view paints.
 class PaintRecorder : public QObject {

@@ -14,7 +14,6 @@ using namespace quorvel;
 
 namespace {
 
-
 // Records the rectangles the view paints.
 class PaintRecorder : public QObject {
 public:

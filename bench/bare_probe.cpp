@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for start-up and memory: a bare Qt Widgets program that shows one empty QWidget
 // of frmSpeed's size, with the same first-paint probe. With the argument "label" the widget
 // holds one QLabel, which shows what putting any text on the screen costs a Qt program.

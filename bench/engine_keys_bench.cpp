@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one judged key on a real PassageModel, on a short and on the longest passage a file can
 // hold. The two per-key times must match: nothing a key does may grow with the passage.
 

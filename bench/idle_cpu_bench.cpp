@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CPU time of a running test with no keys: the real frmSpeed on the real clock and the real
 // 50 ms timer, for ten seconds of wall time, offscreen. Measured as user plus system time of the
 // whole process (getrusage), so that the caret's blinking and the event loop count as well.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Peak memory of loading hostile passage files, against the bytes of the passages kept.
 //
 // Each file is loaded in a fresh copy of this program, so that one load's peak cannot hide

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, memory and the big passage file, each in fresh processes.
 //
 // Runs the start-up probe (Quorvel's own start-up) and the bare Qt program alternately, timing

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quorvel's start-up as main.cpp runs it, with a probe that reports the first paint of frmSpeed
 // and ends the process there. With no argument it reads the "data" file beside itself, as the
 // program does; an argument names another passage file (the big-file run).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one key in the real frmSpeed, offscreen: QTest::keyClick into txtTyping, then the
 // repaint it causes (posted paint events are processed before the clock stops). The same is
 // measured for a plain QTextEdit that colours each character through QTextCursor, the obvious way

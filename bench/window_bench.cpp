@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The timer tick and the passage change in the real frmSpeed, offscreen, on a clock the
 // benchmark moves by hand.
 //

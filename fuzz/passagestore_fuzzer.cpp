@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the passage loader as a passage file, then picks passages from
 // whatever loaded. Besides the sanitizers' findings it stops on any broken promise of the store:
 // reading the bytes from a file must give what reading them from memory gives, a failure must

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the car picture as the PNG icons of the hicolor theme, so the installed icons are made
 // from the same pixels the windows show. The picture is pixel art: the larger sizes are whole
 // multiples of it, enlarged nearest-neighbour so they stay sharp instead of blurred.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quorvel: a typing-speed test. It takes no command line and reads no settings; its one input is
 // the passage file "data" beside the program.
 #include "startup.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the windows into PNG files for docs/: the main window part-way through a test and, with
 // --dark, every window of the program under Fusion with a dark palette, side by side. It runs
 // the real windows on a still clock and a fixed passage, so the pictures are the same from run

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timed tests on clocks that misbehave: jumps forward and back, stalls, jitter, and readings
 // that cross the 32-bit range. Whatever the clock does, every figure stays a number, and the
 // test ends at the first tick whose reading puts the time left at or below zero, never before.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Passage files written to break the loader: each must give a clear message that names the file,
 // the line and the problem, or load exactly what it holds. The well-formed cases live in
 // passagestore_test.cpp.

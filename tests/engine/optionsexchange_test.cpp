@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Options exchange against a fake dialog and a whole typing test on fakes.
 #include "optionsexchange.h"
 #include "typingtestrig.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long runs on the fake clock: ten hours of an unlimited test with a million keys, and ten
 // thousand Start/Stop cycles. Counters and figures must come out exact and the heap must not
 // grow. Under AddressSanitizer the heap figures mean nothing; its leak check takes their place.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from a configured and built tree, unpacks it into a scratch root and checks
 # what a user would get: its dependencies, its files, the desktop entry and metainfo, and that
 # the installed program starts and shows its main window from wherever the tree lies.

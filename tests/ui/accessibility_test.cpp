@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader gets from the windows: figures named by their captions, the passage as
 // text whose caret is the next character to type, and a labelled typing box.
 #include "accessiblefactory.h"

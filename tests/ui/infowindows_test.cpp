@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Instructions and About windows and the car picture, on real widgets.
 #include "aboutwindow.h"
 #include "car.xpm"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Key storms on the real window: thousands of key events queued at once, then a steady stream
 // with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
 // the count, the typing box and the colour of every passage character must say so.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour lines of the options summary keep a light backdrop under a dark palette, and only
 // then, following the palette when it changes while the window is open.
 #include "lightbackdrop.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmSpeed on real widgets: whole tests driven with QTest keys on a still clock, the keyboard
 // roles, the focus order and the window's own handlers.
 #include "colorconvert.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Options dialog as the main window uses it: created at start-up, opened by the Options
 // button and the double-click shortcuts, and exchanging the settings on real widgets.
 #include "carimage.h"

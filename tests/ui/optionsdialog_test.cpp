@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Options dialog on its own: layout, captions, tab order, the option group and the swatches.
 #include "colorconvert.h"
 #include "colorpicker.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rtfToType on a real widget: colours and marks as pixels, the line on show, and what a change
 // repaints.
 #include "colorconvert.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock behind a running test. It must be monotonic, so that setting the system time or an
 // NTP step never moves a test's elapsed time, and it must count milliseconds.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up: a passage file that cannot be used stops it with a message before any
 // window appears; a good one brings up frmSpeed centred with the focus on Start.
 #include "mainwindow.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // txtTyping on a real widget: what reaches the key handler and what the box shows.
 #include "typingbox.h"
 

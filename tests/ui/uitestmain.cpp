@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared main of the UI tests: one QApplication on the offscreen platform, then gtest.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-// Labels of the main window that the test logic writes (and reads back for the results).
+// Labels of the main window that the test logic writes.
 enum class Label {
     Speed,
     Accuracy,
@@ -25,13 +25,13 @@ enum class Label {
 // Controls whose enabled state follows idle and running.
 enum class Control { Start, Stop, Instructions, Options, About, Exit, Typing };
 
-// The main window as the engine sees it. The real window implements it; tests use a fake.
+// The main window as the engine sees it: written to, never read back, except for the car's
+// place. The real window implements it; tests use a fake.
 class MainControls {
 public:
     virtual ~MainControls() = default;
 
     virtual void setCaption(Label label, const QString &text) = 0;
-    virtual QString caption(Label label) const = 0;
     virtual void setTextColor(Label label, Color color) = 0;
     virtual void setBold(Label label, bool bold) = 0;
     virtual void setLabelVisible(Label label, bool visible) = 0;

@@ -5,9 +5,10 @@
 #pragma once
 
 #include "color.h"
-#include "testlengths.h"
 
 namespace quorvel {
+
+enum class TimeOption;
 
 // The Options dialog as the main window's exchange sees it. Its controls hold the pending
 // choices; the real dialog implements this, tests use a fake.

@@ -45,6 +45,9 @@ MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
     createPassageControls();
     createButtons();
     orderTabs();
+    m_labels = {lblSpeed,    lblAccuracy,    lblNetSpeed,       lblTime,
+                lblTimeLeft, lblOptionsTime, lblOptionsCorrect, lblOptionsIncorrect};
+    m_controls = {cmdStart, cmdStop, cmdInstructions, cmdOptions, cmdAbout, cmdExit, txtTyping};
 
     // Esc is the window's cancel key: it presses Stop wherever the focus is, the typing box
     // included, where it must stop the test rather than be judged.
@@ -191,50 +194,6 @@ QPushButton *MainWindow::addButton(const char *name, const QString &text, const 
     return button;
 }
 
-QLabel *MainWindow::label(Label which) const
-{
-    switch (which) {
-    case Label::Speed:
-        return lblSpeed;
-    case Label::Accuracy:
-        return lblAccuracy;
-    case Label::NetSpeed:
-        return lblNetSpeed;
-    case Label::Time:
-        return lblTime;
-    case Label::TimeLeft:
-        return lblTimeLeft;
-    case Label::OptionsTime:
-        return lblOptionsTime;
-    case Label::OptionsCorrect:
-        return lblOptionsCorrect;
-    case Label::OptionsIncorrect:
-        return lblOptionsIncorrect;
-    }
-    return lblSpeed;
-}
-
-QWidget *MainWindow::control(Control which) const
-{
-    switch (which) {
-    case Control::Start:
-        return cmdStart;
-    case Control::Stop:
-        return cmdStop;
-    case Control::Instructions:
-        return cmdInstructions;
-    case Control::Options:
-        return cmdOptions;
-    case Control::About:
-        return cmdAbout;
-    case Control::Exit:
-        return cmdExit;
-    case Control::Typing:
-        return txtTyping;
-    }
-    return cmdStart;
-}
-
 void MainWindow::setCaption(Label which, const QString &text)
 {
     // The engine already skips captions whose text is unchanged, so the tick repaints only the
@@ -313,12 +272,12 @@ void MainWindow::cmdOptions_Click()
 
 void MainWindow::cmdInstructions_Click()
 {
-    InstructionsWindow::showModal(this);
+    InfoWindow::showModal<InstructionsWindow>(this);
 }
 
 void MainWindow::cmdAbout_Click()
 {
-    AboutWindow::showModal(this);
+    InfoWindow::showModal<AboutWindow>(this);
 }
 
 void MainWindow::cmdExit_Click()

@@ -8,6 +8,7 @@
 #include "typingtest.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QGroupBox;
@@ -79,17 +80,18 @@ private:
     void createPassageControls();
     void createButtons();
     void orderTabs();
-    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place,
-                     bool caption = false);
-    QPushButton *addButton(const char *name, const QString &text, const QRect &place);
-    QLabel *label(Label label) const;
-    QWidget *control(Control control) const;
 
     void fraOptions_DblClick();
     void lblOptionsTime_DblClick();
     void lblOptionsCorrect_DblClick();
     void lblOptionsIncorrect_DblClick();
     void lblAbout_DblClick();
+
+    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place,
+                     bool caption = false);
+    QPushButton *addButton(const char *name, const QString &text, const QRect &place);
+    QLabel *label(Label which) const { return m_labels[std::size_t(which)]; }
+    QWidget *control(Control which) const { return m_controls[std::size_t(which)]; }
 
     QLabel *lblSpeed = nullptr;
     QLabel *lblAccuracy = nullptr;
@@ -111,6 +113,10 @@ private:
     QPushButton *cmdExit = nullptr;
     QLabel *lblAbout = nullptr;
     QShortcut *m_stopShortcut = nullptr;
+
+    // The labels and controls that the engine names, in the order of Label and of Control.
+    std::array<QLabel *, 8> m_labels{};
+    std::array<QWidget *, 7> m_controls{};
 
     PassageModel &m_passage;
     TypingTest *m_test = nullptr;

@@ -7,6 +7,7 @@
 #include "color.h"
 
 #include <QString>
+#include <cstddef>
 
 namespace quorvel {
 
@@ -24,6 +25,10 @@ enum class Label {
 
 // Controls whose enabled state follows idle and running.
 enum class Control { Start, Stop, Instructions, Options, About, Exit, Typing };
+
+// The sizes of tables indexed by Label and by Control.
+inline constexpr std::size_t kLabelCount = std::size_t(Label::OptionsIncorrect) + 1;
+inline constexpr std::size_t kControlCount = std::size_t(Control::Typing) + 1;
 
 // The main window as the engine sees it: written to, never read back, except for the car's
 // place. The real window implements it; tests use a fake.

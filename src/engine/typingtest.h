@@ -97,7 +97,7 @@ private:
     bool m_running = false;
     bool m_timeLeftWarned = false;
     // The text last written to each label, which is what the window shows.
-    std::array<QString, std::size_t(Label::OptionsIncorrect) + 1> m_captions;
+    std::array<QString, kLabelCount> m_captions;
 };
 
 } // namespace quorvel

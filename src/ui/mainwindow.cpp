@@ -121,7 +121,6 @@ void MainWindow::createPassageControls()
     imgCar = new CarImage(this);
     imgCar->setObjectName(QStringLiteral("imgCar"));
     imgCar->setGeometry(twipsRect(TypingTest::kCarStart, 1560, 480, 480));
-    m_carLeft = TypingTest::kCarStart;
 
     rtfToType = new PassageView(m_passage, this);
     rtfToType->setObjectName(QStringLiteral("rtfToType"));

@@ -115,14 +115,14 @@ private:
     QShortcut *m_stopShortcut = nullptr;
 
     // The labels and controls that the engine names, in the order of Label and of Control.
-    std::array<QLabel *, 8> m_labels{};
-    std::array<QWidget *, 7> m_controls{};
+    std::array<QLabel *, kLabelCount> m_labels{};
+    std::array<QWidget *, kControlCount> m_controls{};
 
     PassageModel &m_passage;
     TypingTest *m_test = nullptr;
     OptionsDialog *m_frmOptions = nullptr;
     std::unique_ptr<OptionsExchange> m_optionsExchange;
-    int m_carLeft = 0;
+    int m_carLeft = TypingTest::kCarStart;
 };
 
 } // namespace quorvel

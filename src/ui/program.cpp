@@ -12,6 +12,7 @@
 #include "typingtest.h"
 
 #include <QTimer>
+#include <utility>
 
 namespace quorvel {
 

@@ -27,9 +27,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace quorvel {
 
-inline constexpr int kLabelCount = int(Label::OptionsIncorrect) + 1;
-inline constexpr int kControlCount = int(Control::Typing) + 1;
-
 inline const char *labelName(Label label)
 {
     static const char *const names[kLabelCount] = {

@@ -46,7 +46,6 @@ private slots:
 private:
     static void openModal(InfoWindow *window);
 
-private:
     QPushButton *m_cmdOK = nullptr;
 };
 

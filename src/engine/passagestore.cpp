@@ -69,15 +69,21 @@ private:
     qsizetype m_pos;
 };
 
-bool isValidUtf8(const QByteArray &bytes, const LineSpan &line)
+// Whether the part of the count line that is read is UTF-8. A line cut at the read limit may
+// end inside a character, which is not held against it.
+bool countLineIsUtf8(const QByteArray &bytes, const LineSpan &line)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
+    const bool cut = line.end - line.begin >= kCountLineLimit;
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
+    // The decoder only decodes, and so only finds errors, once its result is taken.
+    const QString text =
+        decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
     return !decoder.hasError();
 }
 
-// The length in characters of every line, when all of them are valid UTF-8; otherwise returns
-// false and leaves lengths empty. Only one decoded line exists at a time.
+// The length in characters of every line once in NFC, when all of them are valid UTF-8;
+// otherwise returns false and leaves lengths empty. Only one decoded line exists at a time.
 bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
                  std::vector<qint32> &lengths)
 {
@@ -90,7 +96,7 @@ bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
             lengths.clear();
             return false;
         }
-        lengths.push_back(codePointCount(text));
+        lengths.push_back(nfcCodePointCount(text));
     }
     return true;
 }
@@ -100,9 +106,10 @@ std::vector<qint32> measureLines(const QByteArray &bytes, const LineSpan &countL
                                  const std::vector<LineSpan> &lines, bool &utf8)
 {
     std::vector<qint32> lengths;
-    utf8 = isValidUtf8(bytes, countLine) && utf8Lengths(bytes, lines, lengths);
+    utf8 = countLineIsUtf8(bytes, countLine) && utf8Lengths(bytes, lines, lengths);
     if (!utf8) {
-        // One character for every byte.
+        // One character for every byte: Windows-1252 has no combining characters, so its text
+        // is in NFC as decoded.
         lengths.reserve(lines.size());
         for (const LineSpan &line : lines) {
             lengths.push_back(qint32(line.end - line.begin));
@@ -119,7 +126,11 @@ QString quoted(const QString &fileName)
 QString badCountMessage(const QString &fileName, const QByteArray &bytes, const LineSpan &line)
 {
     const qsizetype length = std::min<qsizetype>(line.end - line.begin, kExcerptLength);
-    QString excerpt = QString::fromUtf8(bytes.constData() + line.begin, length).trimmed();
+    const char *data = bytes.constData() + line.begin;
+    // No passage is read after a bad count, so the line's own bytes decide how it is shown.
+    QString excerpt = (countLineIsUtf8(bytes, line) ? QString::fromUtf8(data, length)
+                                                    : decodeWindows1252(data, length))
+                          .trimmed();
     // The excerpt ends up in a message box, where control bytes from the file would garble it.
     for (QChar &c : excerpt) {
         if (c.category() == QChar::Other_Control) {
@@ -331,7 +342,7 @@ QString PassageStore::passage(int index) const
     const Line &line = m_lines.at(std::size_t(index - 1));
     const char *data = m_bytes.constData() + line.begin;
     const qsizetype size = line.end - line.begin;
-    return m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size);
+    return toNfc(m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size));
 }
 
 void PassageStore::clear()

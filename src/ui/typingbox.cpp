@@ -4,7 +4,9 @@
 
 #include "typingbox.h"
 
+#include "passagetext.h"
 #include "sunkenframe.h"
+#include "typingboxaccessible.h"
 #include "uifonts.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 
@@ -50,10 +53,42 @@ QString TypingBox::currentLine() const
 
 void TypingBox::clear()
 {
-    m_text.clear();
+    const QString removed = std::exchange(m_text, QString());
     m_line.clear();
     m_preedit.clear();
+    TypingBoxAccessible::notifyCleared(this, removed);
     update();
+}
+
+qsizetype TypingBox::lineStart() const
+{
+    // The cells of the line on show hold the end of the text.
+    qsizetype units = 0;
+    for (const Cell &cell : m_line)
+        units += cell.text.size();
+    return m_text.size() - units;
+}
+
+QRect TypingBox::charRect(int offset) const
+{
+    qsizetype start = lineStart();
+    for (const Cell &cell : m_line) {
+        if (offset >= start && offset < start + cell.text.size())
+            return placeOf(cell);
+        start += cell.text.size();
+    }
+    return QRect();
+}
+
+int TypingBox::offsetAt(const QPoint &point) const
+{
+    qsizetype start = lineStart();
+    for (const Cell &cell : m_line) {
+        if (placeOf(cell).contains(point))
+            return int(start);
+        start += cell.text.size();
+    }
+    return -1;
 }
 
 QSize TypingBox::sizeHint() const
@@ -99,15 +134,16 @@ void TypingBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    for (char32_t character : event->text().toUcs4())
+    for (char32_t character : typedKeys(event->text()))
         type(character);
     event->accept();
 }
 
 void TypingBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    // A dead key or Compose sequence commits one finished character: that is one key.
-    for (char32_t character : event->commitString().toUcs4())
+    // A dead key or Compose sequence commits one finished character: that is one key. Text
+    // committed decomposed is composed first, as the passages are.
+    for (char32_t character : typedKeys(event->commitString()))
         type(character);
     if (event->preeditString() != m_preedit) {
         m_preedit = event->preeditString();
@@ -129,6 +165,7 @@ void TypingBox::append(char32_t key)
 {
     if (key == U'\r' || key == U'\n') {
         m_text += QLatin1Char('\n');
+        TypingBoxAccessible::notifyInserted(this, int(m_text.size() - 1), QStringLiteral("\n"));
         m_line.clear();
         update();
         return;
@@ -138,6 +175,7 @@ void TypingBox::append(char32_t key)
         return;
     const Cell cell{QString::fromUcs4(&key, 1), lineEnd(), advance(key)};
     m_text += cell.text;
+    TypingBoxAccessible::notifyInserted(this, int(m_text.size() - cell.text.size()), cell.text);
     // Like a word-wrapping text box: a blank may hang past the edge, a word moves down whole.
     const bool fits = m_line.empty() || key == U' ' || cell.left + cell.width <= textArea().width();
     if (!fits) {
@@ -197,6 +235,14 @@ QRect TypingBox::caretRect() const
         x += QFontMetricsF(font()).horizontalAdvance(m_preedit);
     const int left = std::min(area.left() + int(std::round(x)), area.right());
     return QRect(left, area.top(), 1, QFontMetrics(font()).height());
+}
+
+QRect TypingBox::placeOf(const Cell &cell) const
+{
+    const QRect area = textArea();
+    const int left = area.left() + qRound(cell.left);
+    const int right = area.left() + qRound(cell.left + cell.width);
+    return QRect(left, area.top(), right - left, QFontMetrics(font()).height());
 }
 
 QRect TypingBox::cellRect(const Cell &cell) const

@@ -36,6 +36,12 @@ public:
     QString currentLine() const;
     void clear();
 
+    // Where the character at offset (a UTF-16 position in text()) is drawn; empty when it is
+    // not on the line on show.
+    QRect charRect(int offset) const;
+    // The offset of the character drawn at point, or -1.
+    int offsetAt(const QPoint &point) const;
+
     QSize sizeHint() const override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -64,6 +70,8 @@ private:
     QRect textArea() const;
     QRect caretRect() const;
     QRect cellRect(const Cell &cell) const;
+    QRect placeOf(const Cell &cell) const;
+    qsizetype lineStart() const;
     void restartCaret();
 
     KeyHandler m_keyHandler;

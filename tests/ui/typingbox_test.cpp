@@ -74,6 +74,14 @@ TEST_F(TypingBoxTest, InputMethodCommitsAreOneKeyPerCharacter)
     EXPECT_EQ(box.text(), QStringLiteral("\u00E9n\u00F6\U0001F600"));
 }
 
+// An input method may commit text decomposed; it is judged as the composed keys it stands for.
+TEST_F(TypingBoxTest, DecomposedCommitsAreComposedFirst)
+{
+    commit(QStringLiteral("e\u0301\u1112\u1161\u11ABq\u0303"));
+    EXPECT_EQ(keys, (std::vector<char32_t>{U'\u00E9', U'\uD55C', U'q', U'\u0303'}));
+    EXPECT_EQ(box.text(), QStringLiteral("\u00E9\uD55Cq\u0303"));
+}
+
 // Tab belongs to the focus chain and Esc to the window's Stop; neither is typed.
 TEST_F(TypingBoxTest, TabEscapeDeleteAndAltAreNotTyped)
 {

@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <cmath>
 #include <utility>
 
@@ -26,6 +27,19 @@ constexpr int kPadding = 2;
 bool isControl(char32_t key)
 {
     return key < 0x20 || (key >= 0x7F && key < 0xA0);
+}
+
+// Whether key belongs to the grapheme cluster before it, as a mark with no composed form or a
+// skin-tone modifier does: the two are then drawn as one, never as a letter and a lone mark or
+// a hand and a colour swatch. Nothing joins a cluster in front of ASCII.
+bool extendsCluster(const QString &cluster, char32_t key)
+{
+    if (key < 0x80)
+        return false;
+    const QString joined = cluster + QString::fromUcs4(&key, 1);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, joined);
+    finder.setPosition(cluster.size());
+    return !finder.isAtBoundary();
 }
 
 } // namespace
@@ -173,9 +187,18 @@ void TypingBox::append(char32_t key)
     // Control characters are judged like any key but have nothing to show.
     if (isControl(key))
         return;
-    const Cell cell{QString::fromUcs4(&key, 1), lineEnd(), advance(key)};
-    m_text += cell.text;
-    TypingBoxAccessible::notifyInserted(this, int(m_text.size() - cell.text.size()), cell.text);
+    const QString character = QString::fromUcs4(&key, 1);
+    m_text += character;
+    TypingBoxAccessible::notifyInserted(this, int(m_text.size() - character.size()), character);
+    if (!m_line.empty() && extendsCluster(m_line.back().text, key)) {
+        const QRect oldCaret = caretRect();
+        Cell &last = m_line.back();
+        last.text += character;
+        last.width = widthOf(last.text);
+        update(oldCaret | cellRect(last) | caretRect());
+        return;
+    }
+    const Cell cell{character, lineEnd(), advance(key)};
     // Like a word-wrapping text box: a blank may hang past the edge, a word moves down whole.
     const bool fits = m_line.empty() || key == U' ' || cell.left + cell.width <= textArea().width();
     if (!fits) {
@@ -214,6 +237,14 @@ qreal TypingBox::advance(char32_t key) const
         it = m_advances.insert(key,
                                QFontMetricsF(font()).horizontalAdvance(QString::fromUcs4(&key, 1)));
     return *it;
+}
+
+qreal TypingBox::widthOf(const QString &cluster) const
+{
+    const QList<uint> codePoints = cluster.toUcs4();
+    if (codePoints.size() == 1)
+        return advance(codePoints.front());
+    return QFontMetricsF(font()).horizontalAdvance(cluster);
 }
 
 qreal TypingBox::lineEnd() const
@@ -312,7 +343,7 @@ void TypingBox::changeEvent(QEvent *event)
         m_advances.clear();
         qreal left = 0;
         for (Cell &cell : m_line) {
-            cell.width = advance(cell.text.toUcs4().value(0));
+            cell.width = widthOf(cell.text);
             cell.left = left;
             left += cell.width;
         }

@@ -56,6 +56,8 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    // One grapheme cluster: mostly one character, but a mark or modifier that joins the one
+    // before it shares its cell.
     struct Cell {
         QString text;
         qreal left = 0;
@@ -66,6 +68,7 @@ private:
     void append(char32_t key);
     void wrapLine(const Cell &overflowing);
     qreal advance(char32_t key) const;
+    qreal widthOf(const QString &cluster) const;
     qreal lineEnd() const;
     QRect textArea() const;
     QRect caretRect() const;

@@ -82,40 +82,14 @@ bool countLineIsUtf8(const QByteArray &bytes, const LineSpan &line)
     return !decoder.hasError();
 }
 
-// The length in characters of every line once in NFC, when all of them are valid UTF-8;
-// otherwise returns false and leaves lengths empty. Only one decoded line exists at a time.
-bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
-                 std::vector<qint32> &lengths)
+// Whether every passage line is valid UTF-8. Only one decoded line exists at a time.
+bool linesAreUtf8(const QByteArray &bytes, const std::vector<LineSpan> &lines)
 {
-    lengths.reserve(lines.size());
-    for (const LineSpan &line : lines) {
+    return std::all_of(lines.begin(), lines.end(), [&bytes](const LineSpan &line) {
         bool valid = false;
-        const QString text =
-            decodeUtf8(bytes.constData() + line.begin, line.end - line.begin, &valid);
-        if (!valid) {
-            lengths.clear();
-            return false;
-        }
-        lengths.push_back(nfcCodePointCount(text));
-    }
-    return true;
-}
-
-// The length in characters of every passage line; utf8 tells how the lines are to be decoded.
-std::vector<qint32> measureLines(const QByteArray &bytes, const LineSpan &countLine,
-                                 const std::vector<LineSpan> &lines, bool &utf8)
-{
-    std::vector<qint32> lengths;
-    utf8 = countLineIsUtf8(bytes, countLine) && utf8Lengths(bytes, lines, lengths);
-    if (!utf8) {
-        // One character for every byte: Windows-1252 has no combining characters, so its text
-        // is in NFC as decoded.
-        lengths.reserve(lines.size());
-        for (const LineSpan &line : lines) {
-            lengths.push_back(qint32(line.end - line.begin));
-        }
-    }
-    return lengths;
+        decodeUtf8(bytes.constData() + line.begin, line.end - line.begin, &valid);
+        return valid;
+    });
 }
 
 QString quoted(const QString &fileName)
@@ -299,7 +273,7 @@ QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &file
         return missingLineMessage(fileName, count, int(lines.size()));
     }
 
-    m_lengths = measureLines(bytes, countLine, lines, m_utf8);
+    m_utf8 = countLineIsUtf8(bytes, countLine) && linesAreUtf8(bytes, lines);
     m_lines.reserve(lines.size());
     for (const LineSpan &line : lines) {
         m_lines.push_back(Line{line.begin, line.end});
@@ -333,8 +307,14 @@ QString PassageStore::PickPassage(RandomSource &random, qint32 &passageLen) cons
     } else if (scaled >= 0.0) {
         index = int(scaled) + 1;
     }
-    passageLen = m_lengths[std::size_t(index - 1)];
-    return passage(index);
+    QString text = passage(index);
+    passageLen = codePointCount(text);
+    return text;
+}
+
+qint32 PassageStore::passageLength(int index) const
+{
+    return codePointCount(passage(index));
 }
 
 QString PassageStore::passage(int index) const
@@ -342,6 +322,8 @@ QString PassageStore::passage(int index) const
     const Line &line = m_lines.at(std::size_t(index - 1));
     const char *data = m_bytes.constData() + line.begin;
     const qsizetype size = line.end - line.begin;
+    // Composed here rather than at load: composing costs time, and only the passages picked
+    // need it.
     return toNfc(m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size));
 }
 
@@ -350,7 +332,6 @@ void PassageStore::clear()
     m_bytes.clear();
     m_lines.clear();
     m_utf8 = true;
-    m_lengths.clear();
 }
 
 } // namespace quorvel

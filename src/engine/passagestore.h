@@ -35,7 +35,8 @@ public:
     int PassageCount() const { return int(m_lines.size()); }
     // index runs from 1 to PassageCount().
     QString passage(int index) const;
-    qint32 passageLength(int index) const { return m_lengths.at(std::size_t(index - 1)); }
+    // The length in characters of passage(index), counted when asked for.
+    qint32 passageLength(int index) const;
 
     // Reseeds random, picks a passage uniformly and sets passageLen to its length in characters.
     QString PickPassage(RandomSource &random, qint32 &passageLen) const;
@@ -52,7 +53,6 @@ private:
     QByteArray m_bytes;
     std::vector<Line> m_lines;
     bool m_utf8 = true;
-    std::vector<qint32> m_lengths;
 };
 
 } // namespace quorvel

@@ -6,30 +6,7 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace quorvel {
-
-namespace {
-
-// How much text nfcCodePointCount normalises at a time, in UTF-16 units.
-constexpr qsizetype kNfcPiece = 4096;
-
-bool isAscii(QChar c)
-{
-    return c.unicode() < 0x80;
-}
-
-qint32 codePointsIn(QStringView text)
-{
-    qint32 count = 0;
-    for (const QChar c : text) {
-        count += c.isLowSurrogate() ? 0 : 1;
-    }
-    return count;
-}
-
-} // namespace
 
 QString decodeWindows1252(const char *data, qsizetype size)
 {
@@ -62,33 +39,16 @@ QString decodeUtf8(const char *data, qsizetype size, bool *valid)
 
 qint32 codePointCount(const QString &text)
 {
-    return codePointsIn(text);
+    qint32 count = 0;
+    for (const QChar c : text) {
+        count += c.isLowSurrogate() ? 0 : 1;
+    }
+    return count;
 }
 
 QString toNfc(const QString &text)
 {
     return text.normalized(QString::NormalizationForm_C);
-}
-
-qint32 nfcCodePointCount(const QString &text)
-{
-    // NFC never changes ASCII, and an ASCII character never combines with what comes before it
-    // nor lets anything move past it. So the text is normalised a piece at a time, each piece
-    // ending just before an ASCII character, and only a piece that NFC changes is copied twice.
-    const QStringView all(text);
-    const qsizetype size = all.size();
-    qint32 count = 0;
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = std::min(start + kNfcPiece, size);
-        while (end < size && !isAscii(all[end])) {
-            ++end;
-        }
-        const QString piece = end - start == size ? text : all.mid(start, end - start).toString();
-        count += codePointsIn(toNfc(piece));
-        start = end;
-    }
-    return count;
 }
 
 QList<uint> typedKeys(const QString &text)

@@ -69,39 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"Windows1252", "caf\xE9 \x8A\x9F", u(u"caf\u00E9 \u0160\u0178")}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Windows1252, EveryByteDecodesToNfcText)
-{
-    // Lengths of Windows-1252 passages are their byte counts, which holds only while NFC leaves
-    // their text as it is.
-    QByteArray all;
-    for (int byte = 1; byte < 256; ++byte) {
-        all += char(byte);
-        all += 'a'; // a base letter after each, in case one combined with it
-    }
-    const QString text = decodeWindows1252(all.constData(), all.size());
-    EXPECT_EQ(toNfc(text), text);
-    EXPECT_EQ(nfcCodePointCount(text), all.size());
-}
-
-TEST(NfcCodePointCount, AgreesWithTheNormalisedTextAcrossItsPieces)
-{
-    // Text is normalised a few thousand characters at a time; a mark or jamo placed right
-    // where a piece would end must still join the character before it.
-    const QStringList texts{
-        QString(),
-        QStringLiteral("plain ASCII"),
-        u(u"cafe\u0301 na\u0308ive"),
-        QString(4095, QLatin1Char('a')) + u(u"e\u0301\u0301x"),
-        QString(4096, QLatin1Char('a')) + u(u"\u0301"),
-        QString(4094, QLatin1Char('a')) + u(u"\u1112\u1161\u11AB") + u(u"\u1100\u116E\u11A8"),
-        u(u"\u1100\u1161").repeated(5000),
-        u(u"\u0344x\u212A\U0001F44D\U0001F3FD"),
-    };
-    for (const QString &text : texts) {
-        EXPECT_EQ(nfcCodePointCount(text), toNfc(text).toUcs4().size()) << text.size();
-    }
-}
-
 TEST(TypedKeys, AreTheCodePointsOfTheNfcForm)
 {
     EXPECT_EQ(typedKeys(QStringLiteral("ab")), (QList<uint>{'a', 'b'}));

@@ -9,7 +9,7 @@
 namespace quorvel {
 
 TypingBoxAccessible::TypingBoxAccessible(TypingBox *box)
-    : QAccessibleWidget(box, QAccessible::EditableText)
+    : TextAccessible(box, QAccessible::EditableText)
 {}
 
 TypingBox *TypingBoxAccessible::box() const
@@ -33,17 +33,10 @@ void TypingBoxAccessible::notifyCleared(TypingBox *box, const QString &removed)
     QAccessible::updateAccessibility(&event);
 }
 
-void *TypingBoxAccessible::interface_cast(QAccessible::InterfaceType t)
-{
-    if (t == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(t);
-}
-
 QAccessible::State TypingBoxAccessible::state() const
 {
     // Enabled or not, focusable and focused come from the widget.
-    QAccessible::State s = QAccessibleWidget::state();
+    QAccessible::State s = TextAccessible::state();
     s.editable = true;
     s.multiLine = true;
     return s;
@@ -52,14 +45,8 @@ QAccessible::State TypingBoxAccessible::state() const
 QString TypingBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return box()->text();
-    return QAccessibleWidget::text(t);
-}
-
-void TypingBoxAccessible::selection(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = 0;
+        return allText();
+    return TextAccessible::text(t);
 }
 
 int TypingBoxAccessible::cursorPosition() const
@@ -67,17 +54,9 @@ int TypingBoxAccessible::cursorPosition() const
     return characterCount();
 }
 
-QString TypingBoxAccessible::text(int startOffset, int endOffset) const
+const QString &TypingBoxAccessible::allText() const
 {
-    const QString &all = box()->text();
-    startOffset = qBound(0, startOffset, int(all.size()));
-    endOffset = qBound(startOffset, endOffset, int(all.size()));
-    return all.mid(startOffset, endOffset - startOffset);
-}
-
-int TypingBoxAccessible::characterCount() const
-{
-    return int(box()->text().size());
+    return box()->text();
 }
 
 QRect TypingBoxAccessible::characterRect(int offset) const

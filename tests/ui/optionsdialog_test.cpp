@@ -21,6 +21,7 @@
 #include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvel {
@@ -119,7 +120,10 @@ TEST_F(OptionsDialogTest, EveryControlSitsAtItsPlaceWithItsCaption)
     }
 }
 
-// The space a style leaves for a caption inside its control, in logical pixels.
+// The space a caption has, in logical pixels. A frame's caption runs from where it starts to the
+// inside edge of the border, above the first control in the frame. (The label rectangle a style
+// reports is measured from the caption itself, so it always fits.) A button's is the part its
+// style keeps for the text.
 QRect captionRoom(QWidget *widget)
 {
     QStyle *style = widget->style();
@@ -128,7 +132,14 @@ QRect captionRoom(QWidget *widget)
         option.initFrom(frame);
         option.text = frame->title();
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        const QRect caption =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        const QRect inside =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+        int firstTop = frame->height();
+        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            firstTop = std::min(firstTop, child->y());
+        return QRect(QPoint(caption.left(), 0), QPoint(inside.right(), firstTop - 1));
     }
     auto *button = qobject_cast<QAbstractButton *>(widget);
     QStyleOptionButton option;

@@ -4,12 +4,15 @@
 
 // The program's start-up: a passage file that cannot be used stops it with a message before any
 // window appears; a good one brings up frmSpeed centred with the focus on Start.
+#include "carimage.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "startup.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -152,6 +155,49 @@ INSTANTIATE_TEST_SUITE_P(Ends, StartUpEndTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool> &info) {
                              return info.param ? "ClosedDuringATest" : "ExitWhileIdle";
                          });
+
+// The program gives its main window the car as its icon; the dialogs it opens carry none.
+TEST(StartUpTest, TheMainWindowCarriesTheCarAndItsDialogsDoNot)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1\r\nabc\r\n");
+    file.close();
+    std::ostringstream errors;
+    StartUp startUp(path, errors);
+
+    QImage mainIcon;
+    QStringList opened;
+    QStringList withoutIcon;
+    QTimer::singleShot(0, [&] {
+        MainWindow *window = shownMainWindow();
+        ASSERT_NE(window, nullptr);
+        mainIcon = window->windowIcon().pixmap(32, 32).toImage();
+        {
+            ModalCatcher catcher([&](QWidget *modal) {
+                if (modal->windowIcon().isNull())
+                    withoutIcon << modal->objectName();
+            });
+            for (const char *button : {"cmdOptions", "cmdInstructions", "cmdAbout"})
+                window->findChild<QPushButton *>(QLatin1String(button))->click();
+            opened = catcher.caught();
+        }
+        window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+
+    EXPECT_EQ(startUp.run(), 0);
+    QApplication::setWindowIcon(QIcon());
+    EXPECT_EQ(opened, (QStringList{"frmOptions", "frmInstructions", "frmAbout"}));
+    EXPECT_EQ(withoutIcon, opened);
+    const QImage car = CarImage::image().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(mainIcon.convertToFormat(QImage::Format_ARGB32), car);
+}
 
 } // namespace
 } // namespace quorvel

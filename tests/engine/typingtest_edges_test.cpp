@@ -93,7 +93,7 @@ TEST(Passage, AnEmptyPassageChosenAtStartIsReplacedAtTheFirstTick)
     rig.random.push(0.9f);
     rig.tickAt(50);
 
-    EXPECT_EQ(rig.passage.text(), "abc");
+    ASSERT_EQ(rig.passage.text(), "abc");
     EXPECT_EQ(rig.test.state().PassageLen, 3);
     EXPECT_EQ(rig.test.state().CharPos, 0);
     EXPECT_EQ(rig.controls.clearCount, 2) << "Start and the new passage";

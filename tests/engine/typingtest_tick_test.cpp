@@ -24,11 +24,11 @@ struct Figures {
 
 void expectFigures(const TypingTestRig &rig, const Figures &want)
 {
-    EXPECT_EQ(rig.caption(Label::Speed), want.speed);
-    EXPECT_EQ(rig.caption(Label::Accuracy), want.accuracy);
-    EXPECT_EQ(rig.caption(Label::NetSpeed), want.netSpeed);
-    EXPECT_EQ(rig.caption(Label::Time), want.time);
-    EXPECT_EQ(rig.caption(Label::TimeLeft), want.timeLeft);
+    EXPECT_EQ(rig.caption(Label::Speed), QLatin1String(want.speed));
+    EXPECT_EQ(rig.caption(Label::Accuracy), QLatin1String(want.accuracy));
+    EXPECT_EQ(rig.caption(Label::NetSpeed), QLatin1String(want.netSpeed));
+    EXPECT_EQ(rig.caption(Label::Time), QLatin1String(want.time));
+    EXPECT_EQ(rig.caption(Label::TimeLeft), QLatin1String(want.timeLeft));
 }
 
 TEST(Tick, ThirtySecondsHundredKeysFourErrors)
@@ -98,7 +98,7 @@ TEST(Tick, NoElapsedTimeShowsZeroSpeedsAndLeavesAccuracy)
     expectFigures(rig, {"24", "50.0", "12", "1.0", "59.0"});
 }
 
-TEST(Tick, AClockThatStepsBackKeepsTheFiguresFinite)
+TEST(Tick, AClockThatStepsBackHoldsTheTimeAtZero)
 {
     TypingTestRig rig({kTenLetters});
     rig.start();

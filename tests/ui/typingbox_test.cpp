@@ -166,7 +166,8 @@ TEST_F(TypingBoxTest, ABlankMayHangPastTheRightEdgeSoNoWordWrapsEarly)
             typed += key;
             const QString after = box.currentLine();
             if (key == QLatin1Char(' ')) {
-                ASSERT_EQ(after, before + key) << "shift " << shift << ", key " << typed.size();
+                ASSERT_EQ(after.toStdString(), (before + key).toStdString())
+                    << "shift " << shift << ", key " << typed.size();
                 hanging += caretLeft(box) - caretBefore < blank - 1;
                 continue;
             }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // frmSpeed's layout, control by control, as the window shows it after start-up.
+#include "captionof.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "passageview.h"
@@ -10,9 +11,7 @@
 #include "typingbox.h"
 #include "windowfakes.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -77,17 +76,11 @@ const Row kControls[] = {
 
 QString textOf(QWidget *widget)
 {
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        return button->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        return frame->title();
     if (auto *box = qobject_cast<TypingBox *>(widget))
         return box->text();
     if (auto *view = qobject_cast<PassageView *>(widget))
         return view->model().text();
-    return QString();
+    return captionOf(widget);
 }
 
 class MainWindowLayout : public ::testing::TestWithParam<Row> {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Options dialog on its own: layout, captions, tab order, the option group and the swatches.
+#include "captionof.h"
 #include "colorconvert.h"
 #include "colorpicker.h"
 #include "optionsdialog.h"
@@ -94,17 +95,6 @@ const Place kPlaces[] = {
     {"txtIncorrect", "fraColor", "", 2160, 780, 735, 375},
     {"chkOKCancel", "frmOptions", "OK or Cancel", 1200, 3840, 1335, 255},
 };
-
-QString captionOf(QWidget *widget)
-{
-    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        return button->text();
-    }
-    if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
-        return frame->title();
-    }
-    return qobject_cast<QLineEdit *>(widget)->text();
-}
 
 TEST_F(OptionsDialogTest, EveryControlSitsAtItsPlaceWithItsCaption)
 {

@@ -34,6 +34,31 @@ bool anyMainWindowShown()
     return false;
 }
 
+// A passage file in a scratch folder of its own.
+class DataFile {
+public:
+    explicit DataFile(const QByteArray &content)
+    {
+        QFile file(path());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("data")); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The whole run; a watchdog ends it with 99 if nothing else has after five seconds.
+int runWithWatchdog(StartUp &startUp)
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    return startUp.run();
+}
+
 struct BadFile {
     const char *name;
     QByteArray content; // empty: no file at all
@@ -85,14 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StartUpTest, ShowsTheMainWindowCentredWithTheFocusOnStart)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("2\r\nabc\r\ndef\r\n");
-    file.close();
+    const DataFile data("2\r\nabc\r\ndef\r\n");
     std::ostringstream errors;
-    StartUp startUp(path, errors);
+    StartUp startUp(data.path(), errors);
 
     ASSERT_TRUE(startUp.loadPassages());
     MainWindow *window = startUp.showMainWindow();
@@ -120,14 +140,9 @@ class StartUpEndTest : public ::testing::TestWithParam<bool> {};
 TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
 {
     const bool duringTest = GetParam();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1\r\nabc\r\n");
-    file.close();
+    const DataFile data("1\r\nabc\r\n");
     std::ostringstream errors;
-    StartUp startUp(path, errors);
+    StartUp startUp(data.path(), errors);
 
     bool wasRunning = false;
     QTimer::singleShot(0, [&] {
@@ -141,12 +156,7 @@ TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
             window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
         }
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    watchdog.start(5000);
-
-    EXPECT_EQ(startUp.run(), 0);
+    EXPECT_EQ(runWithWatchdog(startUp), 0);
     EXPECT_EQ(wasRunning, duringTest);
     EXPECT_EQ(shownMainWindow(), nullptr);
 }
@@ -159,14 +169,9 @@ INSTANTIATE_TEST_SUITE_P(Ends, StartUpEndTest, ::testing::Values(false, true),
 // The program gives its main window the car as its icon; the dialogs it opens carry none.
 TEST(StartUpTest, TheMainWindowCarriesTheCarAndItsDialogsDoNot)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1\r\nabc\r\n");
-    file.close();
+    const DataFile data("1\r\nabc\r\n");
     std::ostringstream errors;
-    StartUp startUp(path, errors);
+    StartUp startUp(data.path(), errors);
 
     QImage mainIcon;
     QStringList opened;
@@ -186,12 +191,7 @@ TEST(StartUpTest, TheMainWindowCarriesTheCarAndItsDialogsDoNot)
         }
         window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    watchdog.start(5000);
-
-    EXPECT_EQ(startUp.run(), 0);
+    EXPECT_EQ(runWithWatchdog(startUp), 0);
     QApplication::setWindowIcon(QIcon());
     EXPECT_EQ(opened, (QStringList{"frmOptions", "frmInstructions", "frmAbout"}));
     EXPECT_EQ(withoutIcon, opened);

@@ -5,7 +5,8 @@
 // Cost of one key in the real frmSpeed, offscreen: QTest::keyClick into txtTyping, then the
 // repaint it causes (posted paint events are processed before the clock stops). The same is
 // measured for a plain QTextEdit that colours each character through QTextCursor, the obvious way
-// to build the passage view, and the cost of bringing up a new passage is printed as well.
+// to build the passage view, and the cost of bringing up a new passage is printed as well. Ends
+// with "figure <name> <value>" lines for bench/run.
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
@@ -255,6 +256,12 @@ int main(int argc, char **argv)
     double shortMedian = 0;
     double longMedian = 0;
     OurRun longest;
+    struct KeyMedians {
+        int length;
+        double ours;
+        double textEdit;
+    };
+    std::vector<KeyMedians> medians;
     for (int length : {50, 1000, 32767}) {
         const QString passage = makePassage(length);
         OurRun ours = runOurs(passage, std::max(length, 2000));
@@ -265,6 +272,7 @@ int main(int argc, char **argv)
         std::printf("%8d | %6zu %8.1f %8.1f %11.2f | %6zu %9.1f %9.1f | %6.1fx\n", length,
                     ours.keys.size(), our.median, our.p99, ours.viewPaintsPerKey, baseline.size(),
                     their.median, their.p99, their.median / our.median);
+        medians.push_back({length, our.median, their.median});
         if (length == 50)
             shortMedian = our.median;
         if (length == 32767) {
@@ -278,5 +286,8 @@ int main(int argc, char **argv)
                 "ms, at a tick %.2f ms\n",
                 longest.tickChanges.size(), figures(longest.starts).median / 1000.0,
                 figures(longest.tickChanges).median / 1000.0);
+    for (const KeyMedians &m : medians)
+        std::printf("figure key_ours_%d_us %.6g\nfigure key_textedit_%d_us %.6g\n", m.length,
+                    m.ours, m.length, m.textEdit);
     return 0;
 }

@@ -15,11 +15,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <poll.h>
+#include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -211,8 +217,34 @@ INSTANTIATE_TEST_SUITE_P(
         Split{"ShortFile", "3\na\nb"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// What loading costs the process, from the kernel's own accounts: bytes read through read() and
+// its kin, and pages resident now. -1 where the system keeps no such account.
+qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+}
+
+constexpr qint64 k1MiB = 1024 * 1024;
+
 // A sparse file: its size promises 64 GiB, almost all of it a hole of NULs after the passages.
-// Loading reads and holds only what the passages need, whatever the size says.
+// Loading reads only what the passages need, and the room it sets aside for the file by its size
+// is never written, so it costs no memory.
 TEST(LongFile, AHugeFileCostsOnlyItsPassages)
 {
     QTemporaryDir dir;
@@ -223,15 +255,70 @@ TEST(LongFile, AHugeFileCostsOnlyItsPassages)
     if (!file.resize(qint64(64) << 30))
         GTEST_SKIP() << "no sparse files here";
     file.close();
+    const qint64 readBefore = bytesReadSoFar();
+    const qint64 residentBefore = residentBytes();
+    if (readBefore < 0 || residentBefore < 0)
+        GTEST_SKIP() << "no /proc/self accounts of reading and memory here";
 
     PassageStore store;
     EXPECT_EQ(store.load(file.fileName()), QString());
+    const qint64 read = bytesReadSoFar() - readBefore;
+    const qint64 grown = residentBytes() - residentBefore;
+
     EXPECT_EQ(store.PassageCount(), 3);
+    EXPECT_EQ(store.passage(3), QStringLiteral("ghi"));
+    RecordProperty("bytes_read", std::to_string(read));
+    RecordProperty("resident_growth_bytes", std::to_string(grown));
+    // One 64 KiB piece holds all four lines; a loader that read on would take gigabytes.
+    EXPECT_LT(read, k1MiB);
+    EXPECT_LT(grown, 8 * k1MiB);
 }
 
 // A file that never ends unless its reader lets go: a named pipe whose writer offers a count of
-// 3, three passages and then 100,000 more lines. The loader must stop after line 4, which
-// the writer sees as a broken pipe long before its last line.
+// 3, three passages and then 100,000 more lines. The loader must stop after line 4, which the
+// writer sees as a broken pipe long before its last line. Neither end may wait for ever, so that
+// a loader that never opens the pipe, or never lets go of it, fails the test instead of hanging
+// it: the writer opens without blocking and gives up at a deadline.
+constexpr int kPipeLines = 100004;
+constexpr auto kPipeDeadline = std::chrono::seconds(20);
+using SteadyClock = std::chrono::steady_clock;
+
+// Writes all of bytes unless the reader closes the pipe or the deadline passes.
+bool writeToPipe(int fd, const QByteArray &bytes, SteadyClock::time_point deadline)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno == EAGAIN && SteadyClock::now() < deadline) {
+            pollfd room{fd, POLLOUT, 0};
+            poll(&room, 1, 10);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Returns the whole lines written, or -1 when no reader opened the pipe before the deadline.
+int feedPipe(const QByteArray &path, SteadyClock::time_point deadline)
+{
+    int fd = -1;
+    // Without O_NONBLOCK this open would wait for a reader that may never come.
+    while ((fd = open(path.constData(), O_WRONLY | O_NONBLOCK)) < 0) {
+        if (errno != ENXIO || SteadyClock::now() > deadline)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    int lines = writeToPipe(fd, "3\r\nabc\r\ndef\r\nghi\r\n", deadline) ? 4 : 0;
+    const QByteArray tail = "this line is never needed\r\n";
+    while (lines > 0 && lines < kPipeLines && writeToPipe(fd, tail, deadline))
+        ++lines;
+    close(fd);
+    return lines;
+}
+
 TEST(LongFile, ReadingStopsAfterTheLastPassageLine)
 {
     QTemporaryDir dir;
@@ -239,24 +326,29 @@ TEST(LongFile, ReadingStopsAfterTheLastPassageLine)
     const QByteArray path = dir.filePath(QStringLiteral("data")).toLocal8Bit();
     ASSERT_EQ(mkfifo(path.constData(), 0600), 0);
     std::signal(SIGPIPE, SIG_IGN);
+    const SteadyClock::time_point deadline = SteadyClock::now() + kPipeDeadline;
 
-    auto linesWritten = std::async(std::launch::async, [&path] {
-        const int fd = open(path.constData(), O_WRONLY);
-        const QByteArray head = "3\r\nabc\r\ndef\r\nghi\r\n";
-        int lines = write(fd, head.constData(), size_t(head.size())) == head.size() ? 4 : 0;
-        const QByteArray tail = "this line is never needed\r\n";
-        while (lines < 100004 && write(fd, tail.constData(), size_t(tail.size())) == tail.size())
-            ++lines;
-        close(fd);
-        return lines;
+    auto linesWritten = std::async(std::launch::async, feedPipe, path, deadline);
+    auto loaded = std::async(std::launch::async, [&path] {
+        PassageStore store;
+        const QString message = store.load(QString::fromLocal8Bit(path));
+        return std::make_pair(message, store.PassageCount() == 3 ? store.passage(3) : QString());
     });
+    if (loaded.wait_until(deadline + std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "the loader still waits on the pipe";
+        // An end of file for a reader still waiting to open or to read, so the test can end.
+        const int fd = open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            close(fd);
+    }
+    const auto [message, lastPassage] = loaded.get();
+    const int lines = linesWritten.get();
 
-    PassageStore store;
-    EXPECT_EQ(store.load(QString::fromLocal8Bit(path)), QString());
-    EXPECT_EQ(store.PassageCount(), 3);
-    EXPECT_EQ(store.passage(3), QStringLiteral("ghi"));
+    EXPECT_EQ(message, QString());
+    EXPECT_EQ(lastPassage, QStringLiteral("ghi"));
+    ASSERT_GE(lines, 4) << "the loader never opened the pipe";
     // Whatever the pipe held when the loader closed it: far fewer than all the lines.
-    EXPECT_LT(linesWritten.get(), 100004);
+    EXPECT_LT(lines, kPipeLines);
 }
 
 } // namespace

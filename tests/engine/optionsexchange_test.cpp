@@ -78,6 +78,7 @@ TEST_F(OptionsExchangeTest, StartUpStateIsOneMinuteBlueAndRed)
 struct OkCase {
     std::set<TimeOption> selected;
     const char *testLength;
+    const char *timeLeft; // at the next Start; nullptr: hidden
 };
 
 class OptionsExchangeOkTest : public OptionsExchangeTest,
@@ -91,18 +92,24 @@ TEST_P(OptionsExchangeOkTest, TakesTheFirstSelectedOptionInOrder)
 
     EXPECT_EQ(settings().TestLength, c.testLength);
     EXPECT_EQ(rig.caption(Label::OptionsTime), QStringLiteral("Test length: ") + c.testLength);
+    rig.start();
+    EXPECT_EQ(rig.controls[Label::TimeLeft].visible, c.timeLeft != nullptr);
+    if (c.timeLeft) {
+        EXPECT_EQ(rig.caption(Label::TimeLeft), c.timeLeft);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, OptionsExchangeOkTest,
-    ::testing::Values(OkCase{{TimeOption::OneMinute}, "1 Minute"},
-                      OkCase{{TimeOption::TwoMinutes}, "2 Minutes"},
-                      OkCase{{TimeOption::ThreeMinutes}, "3 Minutes"},
-                      OkCase{{TimeOption::FiveMinutes}, "5 Minutes"},
-                      OkCase{{TimeOption::Unlimited}, "Unlimited"}, OkCase{{}, "1 Minute"},
-                      OkCase{{TimeOption::Unlimited, TimeOption::FiveMinutes}, "5 Minutes"},
-                      OkCase{{TimeOption::Unlimited, TimeOption::TwoMinutes}, "2 Minutes"},
-                      OkCase{{TimeOption::ThreeMinutes, TimeOption::OneMinute}, "1 Minute"}));
+    ::testing::Values(
+        OkCase{{TimeOption::OneMinute}, "1 Minute", "1:00.0"},
+        OkCase{{TimeOption::TwoMinutes}, "2 Minutes", "2:00.0"},
+        OkCase{{TimeOption::ThreeMinutes}, "3 Minutes", "3:00.0"},
+        OkCase{{TimeOption::FiveMinutes}, "5 Minutes", "5:00.0"},
+        OkCase{{TimeOption::Unlimited}, "Unlimited", nullptr}, OkCase{{}, "1 Minute", "1:00.0"},
+        OkCase{{TimeOption::Unlimited, TimeOption::FiveMinutes}, "5 Minutes", "5:00.0"},
+        OkCase{{TimeOption::Unlimited, TimeOption::TwoMinutes}, "2 Minutes", "2:00.0"},
+        OkCase{{TimeOption::ThreeMinutes, TimeOption::OneMinute}, "1 Minute", "1:00.0"}));
 
 TEST_F(OptionsExchangeTest, OkWritesOnlyTheSummaryAndLeavesTheFiguresForTheNextStart)
 {

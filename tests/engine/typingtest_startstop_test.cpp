@@ -177,5 +177,24 @@ TEST(Stop, RunsOnceEvenWhenEventsArriveWhileTheResultsAreOpen)
     EXPECT_EQ(rig.controls.typing, "a");
 }
 
+// Esc and a late tick both reach Stop while idle; it must then do nothing at all.
+TEST(Stop, WhileIdleDoesNothing)
+{
+    TypingTestRig rig({QStringLiteral("abc")});
+    rig.controls.log.clear();
+    rig.test.cmdStop_Click(); // before any test
+    EXPECT_TRUE(rig.controls.log.empty());
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(rig.timer.stops, 0);
+
+    rig.start();
+    rig.test.cmdStop_Click();
+    rig.controls.log.clear();
+    rig.test.cmdStop_Click(); // after one
+    EXPECT_TRUE(rig.controls.log.empty());
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.timer.stops, 1);
+}
+
 } // namespace
 } // namespace quorvel

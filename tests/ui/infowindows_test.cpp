@@ -4,6 +4,7 @@
 
 // The Instructions and About windows and the car picture, on real widgets.
 #include "aboutwindow.h"
+#include "captionof.h"
 #include "car.xpm"
 #include "carimage.h"
 #include "instructionswindow.h"
@@ -175,23 +176,12 @@ struct Control {
     QRect place;
 };
 
-QString textOf(QWidget *widget)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        return button->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        return frame->title();
-    return QString();
-}
-
 void expectControls(QDialog &window, const std::vector<Control> &controls)
 {
     for (const Control &control : controls) {
         auto *widget = window.findChild<QWidget *>(QLatin1String(control.name));
         ASSERT_NE(widget, nullptr) << control.name;
-        EXPECT_EQ(textOf(widget), QLatin1String(control.text)) << control.name;
+        EXPECT_EQ(captionOf(widget), QLatin1String(control.text)) << control.name;
         EXPECT_EQ(widget->geometry(), control.place) << control.name;
     }
 }

@@ -149,42 +149,5 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
 }
 
-// The sanitizer build runs this with its leak check: whatever a test allocates in the window,
-// the view or the timer must be given back by Stop or the next Start.
-TEST(StartStop, TenThousandCyclesOnTheWindow)
-{
-    PassageStore store;
-    ASSERT_EQ(store.loadFromBytes("2\r\nab cd\r\nefg\r\n", QStringLiteral("p")), QString());
-    StillClock clock{5000};
-    RecordingMessages messages;
-    FirstPassage random;
-    ManualTimer timer;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
-    MainWindow &window = program.window();
-    window.show();
-    auto *cmdStart = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
-    auto *cmdStop = window.findChild<QPushButton *>(QStringLiteral("cmdStop"));
-    auto *box = window.findChild<TypingBox *>(QStringLiteral("txtTyping"));
-    // The leak check cannot see a lost widget, which stays listed by the application, nor a
-    // lost child object; so count them.
-    const qsizetype widgets = QApplication::allWidgets().size();
-    const qsizetype children = window.findChildren<QObject *>().size();
-    constexpr int kCycles = 10000;
-    for (int cycle = 0; cycle < kCycles; ++cycle) {
-        cmdStart->click();
-        for (const QChar c : QStringLiteral("a#"))
-            QCoreApplication::postEvent(
-                box, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c));
-        QCoreApplication::processEvents();
-        cmdStop->click();
-        ASSERT_EQ(window.test().state().TotalChars, 2) << cycle;
-        ASSERT_EQ(window.test().state().ErrorCount, 1) << cycle;
-    }
-    EXPECT_EQ(messages.texts.size(), kCycles);
-    EXPECT_FALSE(window.test().isRunning());
-    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
-    EXPECT_EQ(window.findChildren<QObject *>().size(), children);
-}
-
 } // namespace
 } // namespace quorvel

@@ -221,8 +221,6 @@ TEST_F(MainWindowTest, ResultsComeInAnInformationBox)
 
 TEST_F(MainWindowTest, EnterIsJudgedWhileRunningAndEscStopsFromTheTypingBox)
 {
-    press(Qt::Key_Escape);
-    EXPECT_TRUE(messages.texts.isEmpty());
     press(Qt::Key_Return);
     ASSERT_TRUE(running());
     press(Qt::Key_Return);
@@ -306,13 +304,22 @@ TEST_F(MainWindowTest, DoubleClickOnTheCreditOpensAboutOnlyWhileIdle)
         EXPECT_EQ(catcher.caught(), QStringList{QStringLiteral("frmAbout")});
     }
     press(Qt::Key_Return);
+    {
+        ModalCatcher catcher;
+        for (const char *name : {"lblAbout", "fraOptions", "lblOptionsTime", "lblOptionsCorrect",
+                                 "lblOptionsIncorrect"})
+            QTest::mouseDClick(find(name), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::qWait(30);
+        EXPECT_TRUE(catcher.caught().isEmpty());
+        EXPECT_TRUE(running());
+    }
+    // Once the test is over, the shortcuts work again.
+    find<QPushButton>("cmdStop")->click();
+    ASSERT_FALSE(running());
     ModalCatcher catcher;
-    for (const char *name :
-         {"lblAbout", "fraOptions", "lblOptionsTime", "lblOptionsCorrect", "lblOptionsIncorrect"})
-        QTest::mouseDClick(find(name), Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::qWait(30);
-    EXPECT_TRUE(catcher.caught().isEmpty());
-    EXPECT_TRUE(running());
+    QTest::mouseDClick(find("lblAbout"), Qt::LeftButton);
+    QTest::mouseDClick(find("lblOptionsTime"), Qt::LeftButton);
+    EXPECT_EQ(catcher.caught(), (QStringList{"frmAbout", "frmOptions"}));
 }
 
 TEST_F(MainWindowTest, ExitEndsTheProgram)
@@ -337,6 +344,33 @@ TEST_F(MainWindowTest, ClosingDuringATestEndsTheProgram)
     window->tmrSpeed_Timer();
     EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(window->test().state().ElapsedMs, 0);
+}
+
+// Esc while idle does nothing, before the first test and after one: no results, no exit, no
+// test, and the focus stays where it was.
+TEST_F(MainWindowTest, EscWhileIdleDoesNothing)
+{
+    QSignalSpy exits(window, &MainWindow::exitRequested);
+    QSignalSpy stops(find<QPushButton>("cmdStop"), &QPushButton::clicked);
+    auto escapeFrom = [&](const char *focus) {
+        find(focus)->setFocus();
+        press(Qt::Key_Escape);
+        EXPECT_EQ(focusName(), QLatin1String(focus));
+        EXPECT_FALSE(running());
+    };
+    escapeFrom("cmdStart");
+    escapeFrom("cmdAbout");
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    find<QPushButton>("cmdStart")->click();
+    find<QPushButton>("cmdStop")->click();
+    ASSERT_EQ(messages.texts.size(), 1);
+    escapeFrom("cmdStart");
+    escapeFrom("cmdExit");
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(stops.count(), 1);
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace

@@ -145,6 +145,35 @@ TEST_F(PassageViewTest, TheLineOnShowFollowsTheMark)
     EXPECT_EQ(view.visibleLine(), 0);
 }
 
+// Key by key across several line ends, as the typist goes: the line on show moves on exactly
+// when the mark reaches the first character of the next line, so the next character to type is
+// never off screen, not even for one key.
+TEST_F(PassageViewTest, TheLineMovesOnExactlyWhenTheMarkReachesTheNextLine)
+{
+    model.setText(QStringLiteral("word ").repeated(100));
+    model.MarkCurrentChar(0, 1);
+    int line = view.visibleLine();
+    int moves = 0;
+    for (int i = 1; i < 250; ++i) {
+        // The key handler's steps: the typed character loses the mark and takes its colour.
+        model.UnmarkChar(i - 1, 1);
+        model.setSelColor(kBlue);
+        const bool onShowBefore = !view.charRect(i).isEmpty();
+        model.MarkCurrentChar(i, 1);
+        ASSERT_FALSE(view.charRect(i).isEmpty()) << "the mark on " << i << " is off screen";
+        ASSERT_TRUE(view.rect().contains(view.charRect(i))) << i;
+        if (onShowBefore) {
+            ASSERT_EQ(view.visibleLine(), line) << "moved on early at " << i;
+        } else {
+            ASSERT_EQ(view.visibleLine(), line + 1) << i;
+            ASSERT_TRUE(view.charRect(i - 1).isEmpty()) << i;
+            line = view.visibleLine();
+            ++moves;
+        }
+    }
+    EXPECT_GE(moves, 3);
+}
+
 // Model positions count code points; the layout counts UTF-16 units.
 TEST_F(PassageViewTest, CharactersBeyondTheBasicPlaneKeepTheirPlaces)
 {

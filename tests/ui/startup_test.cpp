@@ -4,12 +4,15 @@
 
 // The program's start-up: a passage file that cannot be used stops it with a message before any
 // window appears; a good one brings up frmSpeed centred with the focus on Start.
+#include "carimage.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "startup.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +32,31 @@ bool anyMainWindowShown()
             return true;
     }
     return false;
+}
+
+// A passage file in a scratch folder of its own.
+class DataFile {
+public:
+    explicit DataFile(const QByteArray &content)
+    {
+        QFile file(path());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("data")); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The whole run; a watchdog ends it with 99 if nothing else has after five seconds.
+int runWithWatchdog(StartUp &startUp)
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    return startUp.run();
 }
 
 struct BadFile {
@@ -82,14 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StartUpTest, ShowsTheMainWindowCentredWithTheFocusOnStart)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("2\r\nabc\r\ndef\r\n");
-    file.close();
+    const DataFile data("2\r\nabc\r\ndef\r\n");
     std::ostringstream errors;
-    StartUp startUp(path, errors);
+    StartUp startUp(data.path(), errors);
 
     ASSERT_TRUE(startUp.loadPassages());
     MainWindow *window = startUp.showMainWindow();
@@ -117,14 +140,9 @@ class StartUpEndTest : public ::testing::TestWithParam<bool> {};
 TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
 {
     const bool duringTest = GetParam();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1\r\nabc\r\n");
-    file.close();
+    const DataFile data("1\r\nabc\r\n");
     std::ostringstream errors;
-    StartUp startUp(path, errors);
+    StartUp startUp(data.path(), errors);
 
     bool wasRunning = false;
     QTimer::singleShot(0, [&] {
@@ -138,12 +156,7 @@ TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
             window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
         }
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    watchdog.start(5000);
-
-    EXPECT_EQ(startUp.run(), 0);
+    EXPECT_EQ(runWithWatchdog(startUp), 0);
     EXPECT_EQ(wasRunning, duringTest);
     EXPECT_EQ(shownMainWindow(), nullptr);
 }
@@ -152,6 +165,39 @@ INSTANTIATE_TEST_SUITE_P(Ends, StartUpEndTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool> &info) {
                              return info.param ? "ClosedDuringATest" : "ExitWhileIdle";
                          });
+
+// The program gives its main window the car as its icon; the dialogs it opens carry none.
+TEST(StartUpTest, TheMainWindowCarriesTheCarAndItsDialogsDoNot)
+{
+    const DataFile data("1\r\nabc\r\n");
+    std::ostringstream errors;
+    StartUp startUp(data.path(), errors);
+
+    QImage mainIcon;
+    QStringList opened;
+    QStringList withoutIcon;
+    QTimer::singleShot(0, [&] {
+        MainWindow *window = shownMainWindow();
+        ASSERT_NE(window, nullptr);
+        mainIcon = window->windowIcon().pixmap(32, 32).toImage();
+        {
+            ModalCatcher catcher([&](QWidget *modal) {
+                if (modal->windowIcon().isNull())
+                    withoutIcon << modal->objectName();
+            });
+            for (const char *button : {"cmdOptions", "cmdInstructions", "cmdAbout"})
+                window->findChild<QPushButton *>(QLatin1String(button))->click();
+            opened = catcher.caught();
+        }
+        window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+    });
+    EXPECT_EQ(runWithWatchdog(startUp), 0);
+    QApplication::setWindowIcon(QIcon());
+    EXPECT_EQ(opened, (QStringList{"frmOptions", "frmInstructions", "frmAbout"}));
+    EXPECT_EQ(withoutIcon, opened);
+    const QImage car = CarImage::image().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(mainIcon.convertToFormat(QImage::Format_ARGB32), car);
+}
 
 } // namespace
 } // namespace quorvel

@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <set>
+#include <utility>
 #include <vector>
 
 using namespace quorvel;
@@ -157,6 +159,90 @@ TEST_F(TypingBoxTest, InputMethodIsOnAndSeesNoTextToRewrite)
     const QRect caret = box.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_GT(caret.left(), QFontMetricsF(box.font()).horizontalAdvance(QStringLiteral("ab")));
     EXPECT_TRUE(box.rect().contains(caret));
+}
+
+// The place of the caret, which stops at the right edge of the text.
+int caretLeft(const TypingBox &box)
+{
+    return box.inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+}
+
+// A blank may hang past the right edge, as in a word-wrapping text box, so a word that fits moves
+// down only when a letter of the next word comes. Checked after every key: the line before the
+// blank must stay as it was. Each round starts the words one narrow letter further right, finer
+// steps than a blank is wide, so that some blank lands on the edge.
+TEST_F(TypingBoxTest, ABlankMayHangPastTheRightEdgeSoNoWordWrapsEarly)
+{
+    const QFontMetricsF metrics(box.font());
+    const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    ASSERT_LT(metrics.horizontalAdvance(QLatin1Char('i')), blank);
+    int hanging = 0;
+    for (int shift = 0; shift < 20; ++shift) {
+        box.clear();
+        const QString keys = QString(shift, QLatin1Char('i')) + QLatin1Char(' ') +
+                             QStringLiteral("ab ").repeated(40);
+        QString typed;
+        for (const QChar key : keys) {
+            const QString before = box.currentLine();
+            const int caretBefore = caretLeft(box);
+            QTest::keyClick(&box, key.toLatin1());
+            typed += key;
+            const QString after = box.currentLine();
+            if (key == QLatin1Char(' ')) {
+                ASSERT_EQ(after.toStdString(), (before + key).toStdString())
+                    << "shift " << shift << ", key " << typed.size();
+                hanging += caretLeft(box) - caretBefore < blank - 1;
+                continue;
+            }
+            // A letter joins the line, or starts the next one with the rest of its word.
+            const QString word = typed.mid(typed.lastIndexOf(QLatin1Char(' ')) + 1);
+            ASSERT_TRUE(after == before + key || after == word)
+                << "shift " << shift << ", key " << typed.size() << ": \"" << after.toStdString()
+                << '"';
+            ASSERT_LE(metrics.horizontalAdvance(after.trimmed()), box.width());
+        }
+    }
+    EXPECT_GT(hanging, 0) << "no blank reached the edge, so the rule was never put to work";
+}
+
+// What was typed is drawn: dark ink runs from the text's left edge as far as the typed text
+// reaches, and grows with it; an emptied box shows none.
+TEST_F(TypingBoxTest, DrawsWhatWasTyped)
+{
+    box.clearFocus(); // the blinking caret stays out of the picture
+    const QFontMetricsF metrics(box.font());
+    // Leftmost and rightmost column with dark ink inside the frame, or -1, -1.
+    auto ink = [this] {
+        const QImage image = box.grab().toImage();
+        const QRect inside = box.rect().adjusted(4, 4, -4, -4);
+        int first = -1;
+        int last = -1;
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                if (image.pixelColor(x, y).lightness() < 100) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+            }
+        }
+        return std::make_pair(first, last);
+    };
+    EXPECT_EQ(ink(), std::make_pair(-1, -1));
+
+    QTest::keyClicks(&box, QStringLiteral("WWW"));
+    const auto [left, right] = ink();
+    ASSERT_GE(left, 0) << "nothing drawn";
+    EXPECT_LE(left, 8);
+    EXPECT_NEAR(right - left, metrics.horizontalAdvance(QStringLiteral("WWW")), 4);
+
+    QTest::keyClicks(&box, QStringLiteral(" WW"));
+    const auto [left2, right2] = ink();
+    EXPECT_EQ(left2, left);
+    EXPECT_NEAR(right2 - left2, metrics.horizontalAdvance(QStringLiteral("WWW WW")), 4);
+
+    box.clear();
+    EXPECT_EQ(ink(), std::make_pair(-1, -1));
 }
 
 } // namespace

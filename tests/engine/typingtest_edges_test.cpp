@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace quorvel {
@@ -22,6 +23,12 @@ struct WindowCase {
     qint64 ms;
     const char *speed; // "0", the value Start put there, when the tick must not write it
 };
+
+// Test names carry the case itself, not the bytes of its pointer, which change from run to run.
+void PrintTo(const WindowCase &c, std::ostream *out)
+{
+    *out << c.ms << " ms";
+}
 
 class SpeedWindow : public ::testing::TestWithParam<WindowCase> {};
 

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sstream>
 
 namespace quorvel {
@@ -64,6 +65,12 @@ struct BadFile {
     QByteArray content; // empty: no file at all
     const char *inMessage;
 };
+
+// Test names carry the case's name, not the bytes of its pointers, which change from run to run.
+void PrintTo(const BadFile &file, std::ostream *out)
+{
+    *out << file.name;
+}
 
 class StartUpErrorTest : public ::testing::TestWithParam<BadFile> {};
 

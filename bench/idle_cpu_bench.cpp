@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "processstats.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,7 +49,8 @@ int main(int argc, char **argv)
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     PassageStore store;
     const QString error = store.load(QStringLiteral(QUORVEL_SHIPPED_DATA));
-    MainWindow window(store);
+    Program program(store);
+    MainWindow &window = program.window();
     if (!error.isEmpty() || !startLongTest(window)) {
         std::fprintf(stderr, "no running test: %s\n", qPrintable(error));
         return 2;

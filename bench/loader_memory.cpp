@@ -57,6 +57,11 @@ const std::vector<Scenario> &scenarios()
          [] {
              return "1\r\n" + asciiRun(kBig - 1) + "\xE9\r\n";
          }},
+        // One character in six is a combining accent, composed before the length is counted.
+        {"one 64 MiB passage (UTF-8, decomposed)", kBig,
+         [] {
+             return "1\r\n" + QByteArray("cafe\xCC\x81 ").repeated(kBig / 7) + "\r\n";
+         }},
         {"32767 passages of 2 KiB", 32767 * 2048,
          [] {
              QByteArray file = "32767\r\n";

@@ -8,6 +8,7 @@
 // to build the passage view, and the cost of bringing up a new passage is printed as well.
 #include "mainwindow.h"
 #include "passagestore.h"
+#include "program.h"
 #include "uifonts.h"
 #include "windowfakes.h"
 
@@ -111,7 +112,8 @@ OurRun runOurs(const QString &passage, int wantedKeys)
     store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("bench"));
     StillClock clock;
     RecordingMessages messages;
-    MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, nullptr});
+    Program program(store, Program::Ports{&clock, nullptr, &messages, nullptr});
+    MainWindow &window = program.window();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("The benchmark window never showed.");

@@ -15,6 +15,7 @@
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "processstats.h"
+#include "program.h"
 #include "settings.h"
 #include "windowfakes.h"
 
@@ -70,10 +71,11 @@ public:
     explicit Rig(const QByteArray &passageFile)
     {
         m_store.loadFromBytes(passageFile, QStringLiteral("bench"));
-        m_window = std::make_unique<MainWindow>(
-            m_store, MainWindow::PortOverrides{&m_clock, &m_messages, nullptr});
+        m_program = std::make_unique<Program>(
+            m_store, Program::Ports{&m_clock, nullptr, &m_messages, nullptr});
+        m_window = &m_program->window();
         m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
+        if (!QTest::qWaitForWindowExposed(m_window))
             std::fprintf(stderr, "the window was never exposed\n");
         m_typing = m_window->findChild<QWidget *>(QStringLiteral("txtTyping"));
         settle();
@@ -97,7 +99,7 @@ public:
         qApp->installEventFilter(&paintCounter());
         ++paintCounter().steps;
         const long long began = ProcessStats::monotonicNs();
-        QMetaObject::invokeMethod(m_window.get(), "tmrSpeed_Timer", Qt::DirectConnection);
+        QMetaObject::invokeMethod(m_window, "tmrSpeed_Timer", Qt::DirectConnection);
         settle();
         const double us = microsecondsSince(began);
         qApp->removeEventFilter(&paintCounter());
@@ -109,7 +111,7 @@ public:
     {
         m_clock.now += kTickMs;
         const long long began = ProcessStats::monotonicNs();
-        QMetaObject::invokeMethod(m_window.get(), "tmrSpeed_Timer", Qt::DirectConnection);
+        QMetaObject::invokeMethod(m_window, "tmrSpeed_Timer", Qt::DirectConnection);
         m_window->repaint();
         settle();
         return microsecondsSince(began);
@@ -145,7 +147,8 @@ private:
     PassageStore m_store;
     StillClock m_clock;
     RecordingMessages m_messages;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Program> m_program;
+    MainWindow *m_window = nullptr;
     QWidget *m_typing = nullptr;
 };
 

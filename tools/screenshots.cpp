@@ -15,6 +15,7 @@
 #include "optionsdialog.h"
 #include "passagemodel.h"
 #include "passagestore.h"
+#include "program.h"
 #include "typingbox.h"
 #include "windowfakes.h"
 
@@ -131,7 +132,8 @@ int run(const QString &dataPath, const QString &outPath, bool dark)
     }
     StillClock clock;
     FirstPassage random;
-    MainWindow window(store, MainWindow::PortOverrides{&clock, nullptr, &random});
+    Program program(store, Program::Ports{&clock, nullptr, nullptr, &random});
+    MainWindow &window = program.window();
     window.show();
     wait(100);
     typeSome(window, clock);

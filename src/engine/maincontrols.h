@@ -7,10 +7,11 @@
 #include "color.h"
 
 #include <QString>
+#include <cstddef>
 
 namespace quorvel {
 
-// Labels of the main window that the test logic writes (and reads back for the results).
+// Labels of the main window that the test logic writes.
 enum class Label {
     Speed,
     Accuracy,
@@ -25,13 +26,17 @@ enum class Label {
 // Controls whose enabled state follows idle and running.
 enum class Control { Start, Stop, Instructions, Options, About, Exit, Typing };
 
-// The main window as the engine sees it. The real window implements it; tests use a fake.
+// The sizes of tables indexed by Label and by Control.
+inline constexpr std::size_t kLabelCount = std::size_t(Label::OptionsIncorrect) + 1;
+inline constexpr std::size_t kControlCount = std::size_t(Control::Typing) + 1;
+
+// The main window as the engine sees it: written to, never read back, except for the car's
+// place. The real window implements it; tests use a fake.
 class MainControls {
 public:
     virtual ~MainControls() = default;
 
     virtual void setCaption(Label label, const QString &text) = 0;
-    virtual QString caption(Label label) const = 0;
     virtual void setTextColor(Label label, Color color) = 0;
     virtual void setBold(Label label, bool bold) = 0;
     virtual void setLabelVisible(Label label, bool visible) = 0;

@@ -4,15 +4,16 @@
 
 #pragma once
 
-#include <QString>
-
 namespace quorvel {
 
-// A modal information box with one OK button; returns when the user has closed it.
+class Results;
+
+// The results message: a modal information box with one OK button, titled Results::title().
+// Returns when the user has closed it.
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual void showInformation(const QString &title, const QString &text) = 0;
+    virtual void showResults(const Results &results) = 0;
 };
 
 } // namespace quorvel

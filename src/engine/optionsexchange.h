@@ -6,11 +6,8 @@
 
 #include "optionsform.h"
 
-#include <QString>
-
 namespace quorvel {
 
-class MainControls;
 class TypingTest;
 
 // The Options exchange of the main window. The dialog never touches the settings itself: after
@@ -18,7 +15,7 @@ class TypingTest;
 // between showings the two always agree.
 class OptionsExchange {
 public:
-    OptionsExchange(OptionsForm &form, TypingTest &test, MainControls &controls);
+    OptionsExchange(OptionsForm &form, TypingTest &test);
 
     // The dialog's start-up state: one minute, blue for correct and red for incorrect.
     void prepareForm();
@@ -27,16 +24,12 @@ public:
     // next Start; the colours reach the summary labels at once.
     void cmdOptions_Click();
 
-    // The TestLength label an option button stands for.
-    static QString labelFor(TimeOption option);
-
 private:
     void acceptChoices();
     void restoreForm();
 
     OptionsForm &m_form;
     TypingTest &m_test;
-    MainControls &m_controls;
 };
 
 } // namespace quorvel

@@ -8,8 +8,7 @@
 
 namespace quorvel {
 
-// The five option buttons of the Options dialog, in the order the exchange tests them.
-enum class TimeOption { OneMinute, TwoMinutes, ThreeMinutes, FiveMinutes, Unlimited };
+enum class TimeOption;
 
 // The Options dialog as the main window's exchange sees it. Its controls hold the pending
 // choices; the real dialog implements this, tests use a fake.

@@ -77,14 +77,19 @@ template <typename Change> void PassageModel::changeSelection(Change change)
         m_listener->charsChanged(first, last - first + 1);
 }
 
-void PassageModel::setSelColor(Color color)
+template <typename Value> void PassageModel::setSelStyle(Value CharStyle::*field, Value value)
 {
-    changeSelection([color](int, CharStyle &style) {
-        if (style.color == color)
+    changeSelection([field, value](int, CharStyle &style) {
+        if (style.*field == value)
             return false;
-        style.color = color;
+        style.*field = value;
         return true;
     });
+}
+
+void PassageModel::setSelColor(Color color)
+{
+    setSelStyle(&CharStyle::color, color);
 }
 
 void PassageModel::setCurrentMark(bool on)
@@ -100,12 +105,7 @@ void PassageModel::setCurrentMark(bool on)
 
 void PassageModel::setSpaceCue(bool on)
 {
-    changeSelection([on](int, CharStyle &style) {
-        if (style.spaceCue == on)
-            return false;
-        style.spaceCue = on;
-        return true;
-    });
+    setSelStyle(&CharStyle::spaceCue, on);
 }
 
 void PassageModel::noteMark(int index, bool on)

@@ -50,6 +50,8 @@ public:
 
 private:
     template <typename Change> void changeSelection(Change change);
+    // Sets one field of every selected character's style.
+    template <typename Value> void setSelStyle(Value CharStyle::*field, Value value);
     void noteMark(int index, bool on);
 
     QString m_text;

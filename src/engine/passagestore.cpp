@@ -69,46 +69,27 @@ private:
     qsizetype m_pos;
 };
 
-bool isValidUtf8(const QByteArray &bytes, const LineSpan &line)
+// Whether the part of the count line that is read is UTF-8. A line cut at the read limit may
+// end inside a character, which is not held against it.
+bool countLineIsUtf8(const QByteArray &bytes, const LineSpan &line)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
+    const bool cut = line.end - line.begin >= kCountLineLimit;
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
+    // The decoder only decodes, and so only finds errors, once its result is taken.
+    const QString text =
+        decoder(QByteArrayView(bytes.constData() + line.begin, line.end - line.begin));
     return !decoder.hasError();
 }
 
-// The length in characters of every line, when all of them are valid UTF-8; otherwise returns
-// false and leaves lengths empty. Only one decoded line exists at a time.
-bool utf8Lengths(const QByteArray &bytes, const std::vector<LineSpan> &lines,
-                 std::vector<qint32> &lengths)
+// Whether every passage line is valid UTF-8. Only one decoded line exists at a time.
+bool linesAreUtf8(const QByteArray &bytes, const std::vector<LineSpan> &lines)
 {
-    lengths.reserve(lines.size());
-    for (const LineSpan &line : lines) {
+    return std::all_of(lines.begin(), lines.end(), [&bytes](const LineSpan &line) {
         bool valid = false;
-        const QString text =
-            decodeUtf8(bytes.constData() + line.begin, line.end - line.begin, &valid);
-        if (!valid) {
-            lengths.clear();
-            return false;
-        }
-        lengths.push_back(codePointCount(text));
-    }
-    return true;
-}
-
-// The length in characters of every passage line; utf8 tells how the lines are to be decoded.
-std::vector<qint32> measureLines(const QByteArray &bytes, const LineSpan &countLine,
-                                 const std::vector<LineSpan> &lines, bool &utf8)
-{
-    std::vector<qint32> lengths;
-    utf8 = isValidUtf8(bytes, countLine) && utf8Lengths(bytes, lines, lengths);
-    if (!utf8) {
-        // One character for every byte.
-        lengths.reserve(lines.size());
-        for (const LineSpan &line : lines) {
-            lengths.push_back(qint32(line.end - line.begin));
-        }
-    }
-    return lengths;
+        decodeUtf8(bytes.constData() + line.begin, line.end - line.begin, &valid);
+        return valid;
+    });
 }
 
 QString quoted(const QString &fileName)
@@ -119,7 +100,11 @@ QString quoted(const QString &fileName)
 QString badCountMessage(const QString &fileName, const QByteArray &bytes, const LineSpan &line)
 {
     const qsizetype length = std::min<qsizetype>(line.end - line.begin, kExcerptLength);
-    QString excerpt = QString::fromUtf8(bytes.constData() + line.begin, length).trimmed();
+    const char *data = bytes.constData() + line.begin;
+    // No passage is read after a bad count, so the line's own bytes decide how it is shown.
+    QString excerpt = (countLineIsUtf8(bytes, line) ? QString::fromUtf8(data, length)
+                                                    : decodeWindows1252(data, length))
+                          .trimmed();
     // The excerpt ends up in a message box, where control bytes from the file would garble it.
     for (QChar &c : excerpt) {
         if (c.category() == QChar::Other_Control) {
@@ -288,7 +273,7 @@ QString PassageStore::loadFromBytes(const QByteArray &bytes, const QString &file
         return missingLineMessage(fileName, count, int(lines.size()));
     }
 
-    m_lengths = measureLines(bytes, countLine, lines, m_utf8);
+    m_utf8 = countLineIsUtf8(bytes, countLine) && linesAreUtf8(bytes, lines);
     m_lines.reserve(lines.size());
     for (const LineSpan &line : lines) {
         m_lines.push_back(Line{line.begin, line.end});
@@ -322,8 +307,14 @@ QString PassageStore::PickPassage(RandomSource &random, qint32 &passageLen) cons
     } else if (scaled >= 0.0) {
         index = int(scaled) + 1;
     }
-    passageLen = m_lengths[std::size_t(index - 1)];
-    return passage(index);
+    QString text = passage(index);
+    passageLen = codePointCount(text);
+    return text;
+}
+
+qint32 PassageStore::passageLength(int index) const
+{
+    return codePointCount(passage(index));
 }
 
 QString PassageStore::passage(int index) const
@@ -331,7 +322,9 @@ QString PassageStore::passage(int index) const
     const Line &line = m_lines.at(std::size_t(index - 1));
     const char *data = m_bytes.constData() + line.begin;
     const qsizetype size = line.end - line.begin;
-    return m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size);
+    // Composed here rather than at load: composing costs time, and only the passages picked
+    // need it.
+    return toNfc(m_utf8 ? decodeUtf8(data, size) : decodeWindows1252(data, size));
 }
 
 void PassageStore::clear()
@@ -339,7 +332,6 @@ void PassageStore::clear()
     m_bytes.clear();
     m_lines.clear();
     m_utf8 = true;
-    m_lengths.clear();
 }
 
 } // namespace quorvel

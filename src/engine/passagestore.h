@@ -16,12 +16,14 @@ class RandomSource;
 // The passages read once at start-up from the passage file.
 //
 // Line 1 holds the count as a numeric prefix; each of the next count lines is one passage, and
-// whatever follows them is ignored. Lines end at CR LF, CR or LF. The lines read are UTF-8 when
-// they all decode as such (a leading BOM is skipped), otherwise Windows-1252. Lengths count
-// characters (code points), not UTF-16 units.
+// whatever follows them is ignored. Lines end at CR LF, CR or LF. The lines read, the count line
+// among them, are UTF-8 when they all decode as such (a leading BOM is skipped), otherwise
+// Windows-1252. Passages come out in Unicode NFC, however the file composed them, and lengths
+// count the characters (code points) of that form, not UTF-16 units.
 //
-// The passages are kept as the bytes they were read from and decoded one at a time when asked
-// for: a file of 32 MiB then costs 32 MiB, where decoded text would take twice that.
+// The passages are kept as the bytes they were read from and decoded and normalised one at a
+// time when asked for: a file of 32 MiB then costs 32 MiB, where decoded text would take twice
+// that.
 class PassageStore {
 public:
     // Returns "" on success, or a message naming the file, the problem and the line. On failure
@@ -33,7 +35,8 @@ public:
     int PassageCount() const { return int(m_lines.size()); }
     // index runs from 1 to PassageCount().
     QString passage(int index) const;
-    qint32 passageLength(int index) const { return m_lengths.at(std::size_t(index - 1)); }
+    // The length in characters of passage(index), counted when asked for.
+    qint32 passageLength(int index) const;
 
     // Reseeds random, picks a passage uniformly and sets passageLen to its length in characters.
     QString PickPassage(RandomSource &random, qint32 &passageLen) const;
@@ -50,7 +53,6 @@ private:
     QByteArray m_bytes;
     std::vector<Line> m_lines;
     bool m_utf8 = true;
-    std::vector<qint32> m_lengths;
 };
 
 } // namespace quorvel

@@ -46,4 +46,14 @@ qint32 codePointCount(const QString &text)
     return count;
 }
 
+QString toNfc(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_C);
+}
+
+QList<uint> typedKeys(const QString &text)
+{
+    return toNfc(text).toUcs4();
+}
+
 } // namespace quorvel

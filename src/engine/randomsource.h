@@ -10,9 +10,9 @@ namespace quorvel {
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void reseed() = 0;
     // Returns 0 <= r < 1.
-    virtual float next() = 0;
+    [[nodiscard]] virtual float next() = 0;
+    virtual void reseed() = 0;
 };
 
 } // namespace quorvel

@@ -9,6 +9,7 @@
 #include "messagebox.h"
 #include "passagedocument.h"
 #include "passagestore.h"
+#include "results.h"
 #include "ticktimer.h"
 
 #include <QStringView>
@@ -21,9 +22,11 @@ namespace {
 
 constexpr char32_t kBackspace = 8;
 
-// Speed and net speed are only refreshed in the first 50 ms of each second, so they do not
-// flicker with every key.
-constexpr float kSpeedWindow = 0.05f;
+// Speed and net speed are only refreshed in the first tick of each second, so they do not
+// flicker with every key. The window is compared on floats, so it must be the float 0.05f
+// exactly, which a 50 ms tick gives.
+constexpr float kSpeedWindow = float(kTickIntervalMs) / 1000;
+static_assert(kSpeedWindow == 0.05f, "the speed window is one 50 ms tick at the start of a second");
 constexpr float kWarnHigh = 10.0f;
 constexpr float kWarnLow = 9.0f;
 
@@ -65,22 +68,32 @@ void TypingTest::Form_Load()
 
 void TypingTest::ResetDisplay()
 {
-    MainControls &controls = m_ports.controls;
-    controls.setCaption(Label::Speed, QStringLiteral("0"));
-    controls.setCaption(Label::Accuracy, QStringLiteral("100.0"));
-    controls.setCaption(Label::NetSpeed, QStringLiteral("0"));
-    controls.setCaption(Label::Time, FormatTime(0));
+    setCaption(Label::Speed, QStringLiteral("0"));
+    setCaption(Label::Accuracy, QStringLiteral("100.0"));
+    setCaption(Label::NetSpeed, QStringLiteral("0"));
+    setCaption(Label::Time, FormatTime(0));
     m_state.TestSeconds = testSecondsFor(m_state.settings.TestLength);
     if (!isTimed()) {
-        controls.setLabelVisible(Label::TimeLeft, false);
+        m_ports.controls.setLabelVisible(Label::TimeLeft, false);
     } else {
-        controls.setLabelVisible(Label::TimeLeft, true);
-        controls.setCaption(Label::TimeLeft, FormatTime(float(m_state.TestSeconds)));
+        m_ports.controls.setLabelVisible(Label::TimeLeft, true);
+        setCaption(Label::TimeLeft, FormatTime(float(m_state.TestSeconds)));
     }
-    controls.setCaption(Label::OptionsTime,
-                        QStringLiteral("Test length: ") + m_state.settings.TestLength);
-    controls.setTextColor(Label::OptionsCorrect, m_state.settings.CorrectColor);
-    controls.setTextColor(Label::OptionsIncorrect, m_state.settings.IncorrectColor);
+    showSettings();
+}
+
+void TypingTest::setSettings(const Settings &settings)
+{
+    m_state.settings = settings;
+    showSettings();
+}
+
+// The options summary: the test length and the two colours.
+void TypingTest::showSettings()
+{
+    setCaption(Label::OptionsTime, QStringLiteral("Test length: ") + m_state.settings.TestLength);
+    m_ports.controls.setTextColor(Label::OptionsCorrect, m_state.settings.CorrectColor);
+    m_ports.controls.setTextColor(Label::OptionsIncorrect, m_state.settings.IncorrectColor);
 }
 
 void TypingTest::cmdStart_Click()
@@ -108,24 +121,34 @@ void TypingTest::cmdStart_Click()
 
 void TypingTest::cmdStop_Click()
 {
+    if (!endTest())
+        return;
+    // The message repeats what the window shows; nothing is recomputed.
+    m_ports.messages.showResults(Results(shown(Label::Speed), shown(Label::Accuracy),
+                                         shown(Label::NetSpeed), shown(Label::Time)));
+}
+
+void TypingTest::abandon()
+{
+    endTest();
+}
+
+// Stop up to its results; false when no test was running.
+bool TypingTest::endTest()
+{
     // Cleared first: a tick or a click that sneaks in while the results box is open must not
     // run Stop a second time.
     if (!m_running)
-        return;
+        return false;
     m_running = false;
     m_ports.passage.UnmarkChar(m_state.CharPos, 1);
     m_ports.timer.stop();
     m_state.ElapsedMs = 0;
     setRunningControls(false);
-    MainControls &controls = m_ports.controls;
-    controls.setTextColor(Label::TimeLeft, kBlack);
-    controls.setBold(Label::TimeLeft, false);
+    m_ports.controls.setTextColor(Label::TimeLeft, kBlack);
+    m_ports.controls.setBold(Label::TimeLeft, false);
     m_timeLeftWarned = false;
-    // The message repeats what the window shows; nothing is recomputed.
-    m_ports.messages.showInformation(
-        QStringLiteral("Typing Speed Results"),
-        resultsText(controls.caption(Label::Speed), controls.caption(Label::Accuracy),
-                    controls.caption(Label::NetSpeed), controls.caption(Label::Time)));
+    return true;
 }
 
 void TypingTest::tmrSpeed_Timer()
@@ -222,12 +245,9 @@ void TypingTest::AdvanceCar()
     m_ports.controls.setCarLeft(left >= kCarLast ? kCarStart : left + kCarStep);
 }
 
+// An empty store gives an empty passage of length 0.
 QString TypingTest::PickPassage()
 {
-    if (m_store.PassageCount() == 0) {
-        m_state.PassageLen = 0;
-        return QString();
-    }
     return m_store.PickPassage(m_ports.random, m_state.PassageLen);
 }
 
@@ -243,18 +263,17 @@ void TypingTest::setRunningControls(bool running)
     controls.setEnabled(Control::Typing, running);
 }
 
-void TypingTest::setCaptionIfChanged(Label label, const QString &text)
+void TypingTest::setCaption(Label label, const QString &text)
 {
-    if (m_ports.controls.caption(label) != text)
-        m_ports.controls.setCaption(label, text);
+    m_captions[std::size_t(label)] = text;
+    m_ports.controls.setCaption(label, text);
 }
 
-QString TypingTest::resultsText(const QString &speed, const QString &accuracy,
-                                const QString &netSpeed, const QString &time)
+// The tick rewrites every figure; only those whose text moved reach the window.
+void TypingTest::setCaptionIfChanged(Label label, const QString &text)
 {
-    return QStringLiteral("Speed:\t\t") + speed + QStringLiteral(" wpm\r\nAccuracy:\t") + accuracy +
-           QStringLiteral("%\r\nNet Speed:\t") + netSpeed + QStringLiteral(" wpm\r\nTime:\t\t") +
-           time;
+    if (shown(label) != text)
+        setCaption(label, text);
 }
 
 } // namespace quorvel

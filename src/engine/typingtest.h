@@ -7,20 +7,26 @@
 // Quorvel's engine: one TypingTest owns the test state and runs every handler of a typing test.
 // It reaches the outside world only through small ports: MainControls (the main window's labels,
 // buttons and car), PassageDocument (the passage with its colours and marks), Clock, TickTimer,
-// MessageBox and RandomSource. The Qt windows implement the ports and forward their events here;
-// tests plug in fakes and drive the same code without a display.
+// MessageBox and RandomSource. The program's start-up builds the Qt ports and the engine and
+// hands them to the window, which forwards its events here; tests plug in fakes and drive the
+// same code without a display.
 //
 // The road of a key: txtTyping_KeyPress judges it against the passage and updates the counters;
 // the next tmrSpeed_Timer turns the counters into figures and replaces a finished passage.
 //
+// The engine only writes to the window. It keeps the text it last wrote to each label, and Stop
+// builds the Results from that text, so the message repeats exactly what the window shows.
+//
 // Idle and Running are the two states. isRunning() is the one indicator the windows use: it is
-// true from Start until Stop begins, and every handler that only makes sense while running
-// (keys, ticks, Stop) does nothing outside it, so a late tick or a second Stop is harmless.
+// true from Start until Stop (or abandon) begins, and every handler that only makes sense while
+// running (keys, ticks, Stop) does nothing outside it, so a late tick or a second Stop is
+// harmless.
 
 #include "maincontrols.h"
 #include "teststate.h"
 
 #include <QString>
+#include <array>
 
 namespace quorvel {
 
@@ -56,6 +62,8 @@ public:
 
     void cmdStart_Click();
     void cmdStop_Click();
+    // Ends a running test without results, as when the window closes under it.
+    void abandon();
     void tmrSpeed_Timer();
     // Judges one typed character; sets key to 0 when the key must not reach the typing box.
     void txtTyping_KeyPress(char32_t &key);
@@ -65,26 +73,31 @@ public:
 
     const TestState &state() const { return m_state; }
     const Settings &settings() const { return m_state.settings; }
-    void setSettings(const Settings &settings) { m_state.settings = settings; }
-
-    static QString resultsText(const QString &speed, const QString &accuracy,
-                               const QString &netSpeed, const QString &time);
+    // New settings, as Options' OK gives them: the options summary shows them at once, the
+    // figures follow at the next Start.
+    void setSettings(const Settings &settings);
 
 private:
     QString PickPassage();
     void AdvanceCar();
 
     bool isTimed() const { return m_state.TestSeconds >= 1; }
+    bool endTest();
     void setRunningControls(bool running);
+    void showSettings();
     void showFigures(float elapsed, float timeLeft);
     void replacePassage();
+    void setCaption(Label label, const QString &text);
     void setCaptionIfChanged(Label label, const QString &text);
+    const QString &shown(Label label) const { return m_captions[std::size_t(label)]; }
 
     const PassageStore &m_store;
     Ports m_ports;
     TestState m_state;
     bool m_running = false;
     bool m_timeLeftWarned = false;
+    // The text last written to each label, which is what the window shows.
+    std::array<QString, kLabelCount> m_captions;
 };
 
 } // namespace quorvel

@@ -9,7 +9,6 @@
 #include "uifonts.h"
 
 #include <QFrame>
-#include <QLabel>
 
 namespace quorvel {
 
@@ -22,41 +21,23 @@ AboutWindow::AboutWindow(QWidget *parent)
     imgCar->move(twips(240), twips(240));
 
     // Created in tab order, which is also the order a screen reader walks them.
-    addLabel("lblTitle", QStringLiteral("Quorvel"), twipsRect(960, 120, 2535, 735),
-             UiFonts::title());
-    addLabel("lblVersion", QStringLiteral("Version 1.00"), twipsRect(960, 1020, 1095, 195),
-             UiFonts::bold());
-    addLabel("lblDate", QStringLiteral("Release Date: August 8, 1999"),
-             twipsRect(960, 1260, 2175, 195), UiFonts::standard());
-    addLabel("lblAuthor", QStringLiteral("By the Quorvel developers"),
-             twipsRect(960, 1680, 2055, 255), UiFonts::standard());
-    addLabel("lblMaker", QStringLiteral("Quorvel Project, 2026"), twipsRect(960, 1920, 3015, 255),
-             UiFonts::standard());
-    addLabel("lblURL", QStringLiteral("quorvel.example.org"), twipsRect(960, 2160, 1695, 255),
-             UiFonts::standard());
+    addText(this, "lblTitle", QStringLiteral("Quorvel"), twipsRect(960, 120, 2535, 735),
+            UiFonts::title());
+    addText(this, "lblVersion", QStringLiteral("Version 1.00"), twipsRect(960, 1020, 1095, 195),
+            UiFonts::bold());
+    addText(this, "lblDate", QStringLiteral("Release Date: August 8, 1999"),
+            twipsRect(960, 1260, 2175, 195), UiFonts::standard());
+    addText(this, "lblAuthor", QStringLiteral("By the Quorvel developers"),
+            twipsRect(960, 1680, 2055, 255), UiFonts::standard());
+    addText(this, "lblMaker", QStringLiteral("Quorvel Project, 2026"),
+            twipsRect(960, 1920, 3015, 255), UiFonts::standard());
+    addText(this, "lblURL", QStringLiteral("quorvel.example.org"), twipsRect(960, 2160, 1695, 255),
+            UiFonts::standard());
     addSeparator();
-    addLabel("lblSuggest", QStringLiteral("Suggest a feature! Report a problem!"),
-             twipsRect(960, 2640, 2655, 255), UiFonts::standard());
-    addLabel("lblEmail", QStringLiteral("mail@quorvel.example.org"),
-             twipsRect(960, 2880, 1935, 255), UiFonts::standard());
-}
-
-void AboutWindow::showModal(QWidget *parent)
-{
-    openModal(new AboutWindow(parent));
-}
-
-void AboutWindow::addLabel(const char *name, const QString &text, const QRect &place,
-                           const QFont &font)
-{
-    // Plain text on purpose: the addresses are to be read, not clicked.
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setGeometry(place);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
+    addText(this, "lblSuggest", QStringLiteral("Suggest a feature! Report a problem!"),
+            twipsRect(960, 2640, 2655, 255), UiFonts::standard());
+    addText(this, "lblEmail", QStringLiteral("mail@quorvel.example.org"),
+            twipsRect(960, 2880, 1935, 255), UiFonts::standard());
 }
 
 void AboutWindow::addSeparator()

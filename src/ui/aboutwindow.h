@@ -6,8 +6,6 @@
 
 #include "infowindow.h"
 
-class QFont;
-
 namespace quorvel {
 
 // frmAbout: the program's name, version and release date beside the car, and the credits.
@@ -17,11 +15,7 @@ class AboutWindow : public InfoWindow {
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
 
-    // Opens a new window modally over parent and returns once it is closed and destroyed.
-    static void showModal(QWidget *parent);
-
 private:
-    void addLabel(const char *name, const QString &text, const QRect &place, const QFont &font);
     void addSeparator();
 };
 

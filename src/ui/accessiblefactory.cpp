@@ -7,6 +7,8 @@
 #include "figurelabelaccessible.h"
 #include "passageview.h"
 #include "passageviewaccessible.h"
+#include "typingbox.h"
+#include "typingboxaccessible.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -28,6 +30,8 @@ QAccessibleInterface *AccessibleFactory::create(const QString &className, QObjec
     // object to Qt's own interfaces.
     if (className == QLatin1String("quorvel::PassageView"))
         return new PassageViewAccessible(static_cast<PassageView *>(object));
+    if (className == QLatin1String("quorvel::TypingBox"))
+        return new TypingBoxAccessible(static_cast<TypingBox *>(object));
     if (className == QLatin1String("QLabel")) {
         auto *label = static_cast<QLabel *>(object);
         if (FigureLabelAccessible::captionOf(label))

@@ -7,6 +7,7 @@
 #include "uifonts.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 namespace quorvel {
@@ -31,6 +32,20 @@ InfoWindow::InfoWindow(const QString &name, const QString &title, const QSize &s
     connect(m_cmdOK, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
     // Controls the subclass adds later do not take the focus from it.
     m_cmdOK->setFocus();
+}
+
+QLabel *InfoWindow::addText(QWidget *owner, const char *name, const QString &text,
+                            const QRect &place, const QFont &font)
+{
+    // Plain text on purpose: the addresses are to be read, not clicked.
+    auto *label = new QLabel(text, owner);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
 }
 
 void InfoWindow::openModal(InfoWindow *window)

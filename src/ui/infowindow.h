@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+class QFont;
+class QLabel;
 class QPushButton;
 
 namespace quorvel {
@@ -17,6 +19,14 @@ namespace quorvel {
 class InfoWindow : public QDialog {
     Q_OBJECT
 
+public:
+    // Opens a new window of this kind modally over parent and returns once it is closed and
+    // destroyed.
+    template <typename Window> static void showModal(QWidget *parent)
+    {
+        openModal(new Window(parent));
+    }
+
 public slots:
     // Esc and the window's close box end up here; both count as OK.
     void reject() override;
@@ -26,13 +36,16 @@ protected:
     InfoWindow(const QString &name, const QString &title, const QSize &size, const QRect &okPlace,
                QWidget *parent);
 
-    // Opens window modally and returns once it is closed and destroyed.
-    static void openModal(InfoWindow *window);
+    // A line of fixed text in owner, wrapped at the width of its place.
+    static QLabel *addText(QWidget *owner, const char *name, const QString &text,
+                           const QRect &place, const QFont &font);
 
 private slots:
     void cmdOK_Click();
 
 private:
+    static void openModal(InfoWindow *window);
+
     QPushButton *m_cmdOK = nullptr;
 };
 

@@ -8,8 +8,6 @@
 #include "twips.h"
 #include "uifonts.h"
 
-#include <QLabel>
-
 namespace quorvel {
 
 InstructionsWindow::InstructionsWindow(QWidget *parent)
@@ -17,59 +15,44 @@ InstructionsWindow::InstructionsWindow(QWidget *parent)
                  QSize(twips(3975), twips(4455)), twipsRect(1200, 3840, 1575, 495), parent)
 {
     // Created in tab order, which is also the order a screen reader walks them; cmdOK is first.
-    QGroupBox *fraWhatToDo =
-        addFrame("fraWhatToDo", QStringLiteral("What to do"), twipsRect(240, 120, 3495, 1215));
-    addLabel(fraWhatToDo, "lblWhatToDo1",
-             QStringLiteral("Select how much time you want to type, and what colors you want "
-                            "the text to be."),
-             twipsRect(240, 240, 2895, 495));
-    addLabel(fraWhatToDo, "lblWhatToDo2",
-             QStringLiteral("Press Start, and it will stop automatically at the end of the time "
-                            "period."),
-             twipsRect(240, 720, 2895, 375));
-
-    QGroupBox *fraRules =
-        addFrame("fraRules", QStringLiteral("Rules"), twipsRect(240, 1440, 3495, 1095));
-    addLabel(fraRules, "lblRules1", QStringLiteral("Backspacing is not allowed."),
-             twipsRect(240, 240, 2055, 255));
-    addLabel(fraRules, "lblRules2", QStringLiteral("Speed = characters / 5 (includes spaces)"),
-             twipsRect(240, 480, 3015, 255));
-    addLabel(fraRules, "lblRules3", QStringLiteral("Net Speed = Speed * Accuracy / 100"),
-             twipsRect(240, 720, 2775, 255));
-
-    QGroupBox *fraTips =
-        addFrame("fraTips", QStringLiteral("Tip"), twipsRect(240, 2640, 3495, 975));
-    addLabel(fraTips, "lblTips1",
-             QStringLiteral("To keep your hands on the keyboard while starting and stopping, Tab "
-                            "to the buttons and hit the Space Bar to press the buttons."),
-             twipsRect(240, 240, 3135, 615));
+    addFrame("fraWhatToDo", QStringLiteral("What to do"), twipsRect(240, 120, 3495, 1215),
+             {
+                 {"lblWhatToDo1",
+                  QStringLiteral("Select how much time you want to type, and what colors you "
+                                 "want the text to be."),
+                  twipsRect(240, 240, 2895, 495)},
+                 {"lblWhatToDo2",
+                  QStringLiteral("Press Start, and it will stop automatically at the end of the "
+                                 "time period."),
+                  twipsRect(240, 720, 2895, 375)},
+             });
+    addFrame("fraRules", QStringLiteral("Rules"), twipsRect(240, 1440, 3495, 1095),
+             {
+                 {"lblRules1", QStringLiteral("Backspacing is not allowed."),
+                  twipsRect(240, 240, 2055, 255)},
+                 {"lblRules2", QStringLiteral("Speed = characters / 5 (includes spaces)"),
+                  twipsRect(240, 480, 3015, 255)},
+                 {"lblRules3", QStringLiteral("Net Speed = Speed * Accuracy / 100"),
+                  twipsRect(240, 720, 2775, 255)},
+             });
+    addFrame("fraTips", QStringLiteral("Tip"), twipsRect(240, 2640, 3495, 975),
+             {
+                 {"lblTips1",
+                  QStringLiteral("To keep your hands on the keyboard while starting and "
+                                 "stopping, Tab to the buttons and hit the Space Bar to press "
+                                 "the buttons."),
+                  twipsRect(240, 240, 3135, 615)},
+             });
 }
 
-void InstructionsWindow::showModal(QWidget *parent)
-{
-    openModal(new InstructionsWindow(parent));
-}
-
-QGroupBox *InstructionsWindow::addFrame(const char *name, const QString &caption,
-                                        const QRect &place)
+void InstructionsWindow::addFrame(const char *name, const QString &caption, const QRect &place,
+                                  std::initializer_list<Line> lines)
 {
     auto *frame = new CaptionFrame(caption, this);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(place);
-    return frame;
-}
-
-QLabel *InstructionsWindow::addLabel(QWidget *owner, const char *name, const QString &text,
-                                     const QRect &place)
-{
-    auto *label = new QLabel(text, owner);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(UiFonts::standard());
-    label->setGeometry(place);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
+    for (const Line &line : lines)
+        addText(frame, line.name, line.text, line.place, UiFonts::standard());
 }
 
 } // namespace quorvel

@@ -6,8 +6,7 @@
 
 #include "infowindow.h"
 
-class QGroupBox;
-class QLabel;
+#include <initializer_list>
 
 namespace quorvel {
 
@@ -18,12 +17,16 @@ class InstructionsWindow : public InfoWindow {
 public:
     explicit InstructionsWindow(QWidget *parent = nullptr);
 
-    // Opens a new window modally over parent and returns once it is closed and destroyed.
-    static void showModal(QWidget *parent);
-
 private:
-    QGroupBox *addFrame(const char *name, const QString &caption, const QRect &place);
-    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place);
+    // A label of the frame: its name, its text and its place inside the frame.
+    struct Line {
+        const char *name;
+        QString text;
+        QRect place;
+    };
+
+    void addFrame(const char *name, const QString &caption, const QRect &place,
+                  std::initializer_list<Line> lines);
 };
 
 } // namespace quorvel

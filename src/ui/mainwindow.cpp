@@ -12,9 +12,12 @@
 #include "instructionswindow.h"
 #include "lightbackdrop.h"
 #include "optionsdialog.h"
+#include "optionsexchange.h"
+#include "passagemodel.h"
 #include "passageview.h"
 #include "twips.h"
 #include "typingbox.h"
+#include "typingtest.h"
 #include "uifonts.h"
 
 #include <QCloseEvent>
@@ -23,26 +26,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 namespace quorvel {
 
-namespace {
-
-template <typename Port, typename Own> Port &choose(Port *override, Own &own)
-{
-    return override ? *override : own;
-}
-
-} // namespace
-
-MainWindow::MainWindow(const PassageStore &store, const PortOverrides &overrides, QWidget *parent)
+MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_tickTimer(this), m_messages(this),
-      m_test(store, TypingTest::Ports{*this, m_passage, choose(overrides.clock, m_clock),
-                                      m_tickTimer, choose(overrides.messages, m_messages),
-                                      choose(overrides.random, m_random)})
+      m_passage(passage)
 {
     AccessibleFactory::install();
     setObjectName(QStringLiteral("frmSpeed"));
@@ -55,8 +45,10 @@ MainWindow::MainWindow(const PassageStore &store, const PortOverrides &overrides
     createPassageControls();
     createButtons();
     orderTabs();
+    m_labels = {lblSpeed,    lblAccuracy,    lblNetSpeed,       lblTime,
+                lblTimeLeft, lblOptionsTime, lblOptionsCorrect, lblOptionsIncorrect};
+    m_controls = {cmdStart, cmdStop, cmdInstructions, cmdOptions, cmdAbout, cmdExit, txtTyping};
 
-    connect(m_tickTimer.timer(), &QTimer::timeout, this, &MainWindow::tmrSpeed_Timer);
     // Esc is the window's cancel key: it presses Stop wherever the focus is, the typing box
     // included, where it must stop the test rather than be judged.
     m_stopShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -67,17 +59,17 @@ MainWindow::MainWindow(const PassageStore &store, const PortOverrides &overrides
 
     // The Options dialog lives, hidden, from start-up to the end of the run.
     m_frmOptions = new OptionsDialog(this);
-    m_optionsExchange = std::make_unique<OptionsExchange>(*m_frmOptions, m_test, *this);
-    m_optionsExchange->prepareForm();
-    m_test.Form_Load();
     cmdStart->setFocus();
 }
 
-MainWindow::~MainWindow()
+MainWindow::~MainWindow() = default;
+
+void MainWindow::attach(TypingTest &test)
 {
-    // The view listens to the model, which is destroyed before the window's children.
-    delete rtfToType;
-    rtfToType = nullptr;
+    m_test = &test;
+    m_optionsExchange = std::make_unique<OptionsExchange>(*m_frmOptions, test);
+    m_optionsExchange->prepareForm();
+    test.Form_Load();
 }
 
 void MainWindow::createFigures()
@@ -140,7 +132,7 @@ void MainWindow::createPassageControls()
     txtTyping->setEnabled(false);
     txtTyping->setAccessibleName(QStringLiteral("Type here"));
     txtTyping->setAccessibleDescription(QStringLiteral("Type the passage shown above"));
-    txtTyping->setKeyHandler([this](char32_t &key) { m_test.txtTyping_KeyPress(key); });
+    txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
 
     lblAbout = addLabel(this, "lblAbout",
                         QStringLiteral("Quorvel, by the Quorvel Project - quorvel.example.org"),
@@ -201,60 +193,11 @@ QPushButton *MainWindow::addButton(const char *name, const QString &text, const 
     return button;
 }
 
-QLabel *MainWindow::label(Label which) const
-{
-    switch (which) {
-    case Label::Speed:
-        return lblSpeed;
-    case Label::Accuracy:
-        return lblAccuracy;
-    case Label::NetSpeed:
-        return lblNetSpeed;
-    case Label::Time:
-        return lblTime;
-    case Label::TimeLeft:
-        return lblTimeLeft;
-    case Label::OptionsTime:
-        return lblOptionsTime;
-    case Label::OptionsCorrect:
-        return lblOptionsCorrect;
-    case Label::OptionsIncorrect:
-        return lblOptionsIncorrect;
-    }
-    return lblSpeed;
-}
-
-QWidget *MainWindow::control(Control which) const
-{
-    switch (which) {
-    case Control::Start:
-        return cmdStart;
-    case Control::Stop:
-        return cmdStop;
-    case Control::Instructions:
-        return cmdInstructions;
-    case Control::Options:
-        return cmdOptions;
-    case Control::About:
-        return cmdAbout;
-    case Control::Exit:
-        return cmdExit;
-    case Control::Typing:
-        return txtTyping;
-    }
-    return cmdStart;
-}
-
 void MainWindow::setCaption(Label which, const QString &text)
 {
     // The engine already skips captions whose text is unchanged, so the tick repaints only the
     // figures that moved.
     label(which)->setText(text);
-}
-
-QString MainWindow::caption(Label which) const
-{
-    return label(which)->text();
 }
 
 void MainWindow::setTextColor(Label which, Color color)
@@ -308,17 +251,17 @@ void MainWindow::setCarLeft(int twipsLeft)
 
 void MainWindow::cmdStart_Click()
 {
-    m_test.cmdStart_Click();
+    m_test->cmdStart_Click();
 }
 
 void MainWindow::cmdStop_Click()
 {
-    m_test.cmdStop_Click();
+    m_test->cmdStop_Click();
 }
 
 void MainWindow::tmrSpeed_Timer()
 {
-    m_test.tmrSpeed_Timer();
+    m_test->tmrSpeed_Timer();
 }
 
 void MainWindow::cmdOptions_Click()
@@ -328,12 +271,12 @@ void MainWindow::cmdOptions_Click()
 
 void MainWindow::cmdInstructions_Click()
 {
-    InstructionsWindow::showModal(this);
+    InfoWindow::showModal<InstructionsWindow>(this);
 }
 
 void MainWindow::cmdAbout_Click()
 {
-    AboutWindow::showModal(this);
+    InfoWindow::showModal<AboutWindow>(this);
 }
 
 void MainWindow::cmdExit_Click()
@@ -371,7 +314,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, event);
     // The shortcuts open windows that must not come up in the middle of a test.
-    if (m_test.isRunning())
+    if (m_test->isRunning())
         return true;
     if (watched == fraOptions)
         fraOptions_DblClick();
@@ -403,7 +346,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Ends the program as Exit does; a test cut short this way shows no results.
-    m_tickTimer.stop();
+    m_test->abandon();
     event->accept();
     emit exitRequested();
 }

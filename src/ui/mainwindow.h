@@ -4,16 +4,11 @@
 
 #pragma once
 
-#include "clockseededrandom.h"
 #include "maincontrols.h"
-#include "optionsexchange.h"
-#include "passagemodel.h"
-#include "qtclock.h"
-#include "qtmessagebox.h"
-#include "qtticktimer.h"
 #include "typingtest.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QGroupBox;
@@ -24,36 +19,31 @@ class QShortcut;
 namespace quorvel {
 
 class OptionsDialog;
-class PassageStore;
+class OptionsExchange;
+class PassageModel;
 class PassageView;
 class TypingBox;
 
 // frmSpeed: the figures, the options summary, the car, the passage, the typing box and the
-// buttons, at the fixed places of the layout. It holds no test logic: it owns the engine's
-// TypingTest, forwards every event to it and carries out what it asks through MainControls.
+// buttons, at the fixed places of the layout. It holds no test logic: the engine's TypingTest,
+// built with this window as its MainControls, is attached to it; the window forwards every event
+// to it and carries out what it asks.
 class MainWindow : public QWidget, public MainControls {
     Q_OBJECT
 
 public:
-    // Ports a test may put in place of the real ones; nullptr keeps the real one. (No member
-    // initialisers: {} already gives nullptr, and they would keep {} out of the default argument.)
-    struct PortOverrides {
-        Clock *clock;
-        MessageBox *messages;
-        RandomSource *random;
-    };
-
-    // Runs the start-up work before the window is first shown. The store must outlive the
-    // window.
-    explicit MainWindow(const PassageStore &store, const PortOverrides &overrides = {},
-                        QWidget *parent = nullptr);
+    // Shows the passage from this model, which must outlive the window.
+    explicit MainWindow(PassageModel &passage, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    TypingTest &test() { return m_test; }
+    // The engine behind the window; it must outlive the window. Runs the start-up work, so it
+    // comes before the window is first shown.
+    void attach(TypingTest &test);
+
+    TypingTest &test() { return *m_test; }
     const PassageModel &passage() const { return m_passage; }
 
     void setCaption(Label label, const QString &text) override;
-    QString caption(Label label) const override;
     void setTextColor(Label label, Color color) override;
     void setBold(Label label, bool bold) override;
     void setLabelVisible(Label label, bool visible) override;
@@ -67,6 +57,10 @@ signals:
     // Exit or the window's close box: the program ends, also in the middle of a test.
     void exitRequested();
 
+public slots:
+    // The tick handler, which tmrSpeed calls.
+    void tmrSpeed_Timer();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -75,7 +69,6 @@ protected:
 private slots:
     void cmdStart_Click();
     void cmdStop_Click();
-    void tmrSpeed_Timer();
     void cmdOptions_Click();
     void cmdInstructions_Click();
     void cmdAbout_Click();
@@ -87,17 +80,18 @@ private:
     void createPassageControls();
     void createButtons();
     void orderTabs();
-    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place,
-                     bool caption = false);
-    QPushButton *addButton(const char *name, const QString &text, const QRect &place);
-    QLabel *label(Label label) const;
-    QWidget *control(Control control) const;
 
     void fraOptions_DblClick();
     void lblOptionsTime_DblClick();
     void lblOptionsCorrect_DblClick();
     void lblOptionsIncorrect_DblClick();
     void lblAbout_DblClick();
+
+    QLabel *addLabel(QWidget *owner, const char *name, const QString &text, const QRect &place,
+                     bool caption = false);
+    QPushButton *addButton(const char *name, const QString &text, const QRect &place);
+    QLabel *label(Label which) const { return m_labels[std::size_t(which)]; }
+    QWidget *control(Control which) const { return m_controls[std::size_t(which)]; }
 
     QLabel *lblSpeed = nullptr;
     QLabel *lblAccuracy = nullptr;
@@ -120,12 +114,12 @@ private:
     QLabel *lblAbout = nullptr;
     QShortcut *m_stopShortcut = nullptr;
 
-    PassageModel m_passage;
-    QtClock m_clock;
-    QtTickTimer m_tickTimer;
-    QtMessageBox m_messages;
-    ClockSeededRandom m_random;
-    TypingTest m_test;
+    // The labels and controls that the engine names, in the order of Label and of Control.
+    std::array<QLabel *, kLabelCount> m_labels{};
+    std::array<QWidget *, kControlCount> m_controls{};
+
+    PassageModel &m_passage;
+    TypingTest *m_test = nullptr;
     OptionsDialog *m_frmOptions = nullptr;
     std::unique_ptr<OptionsExchange> m_optionsExchange;
     int m_carLeft = TypingTest::kCarStart;

@@ -98,17 +98,15 @@ void OptionsDialog::createTimeFrame()
     m_fraTime->setObjectName(QStringLiteral("fraTime"));
     m_fraTime->setGeometry(twipsRect(240, 120, 3135, 1815));
 
-    auto option = [this](TimeOption which, const char *name, const char *caption, QRect rect) {
+    auto option = [this](TimeOption which, const char *name, QRect rect) {
         m_options[size_t(which)] =
-            place<QRadioButton>(m_fraTime, name, QString::fromLatin1(caption), rect);
+            place<QRadioButton>(m_fraTime, name, QString(testLengthFor(which).caption), rect);
     };
-    option(TimeOption::Unlimited, "optUnlimited", "Unlimited (stop when you choose)",
-           twipsRect(240, 240, 2775, 255));
-    option(TimeOption::OneMinute, "opt1Min", "1 Minute", twipsRect(240, 480, 1575, 375));
-    option(TimeOption::TwoMinutes, "opt2Min", "2 Minutes", twipsRect(240, 840, 1575, 255));
-    option(TimeOption::ThreeMinutes, "opt3Min", "3 Minutes", twipsRect(240, 1080, 1695, 375));
-    option(TimeOption::FiveMinutes, "opt5Min", "5 Minutes (standard test)",
-           twipsRect(240, 1440, 2175, 255));
+    option(TimeOption::Unlimited, "optUnlimited", twipsRect(240, 240, 2775, 255));
+    option(TimeOption::OneMinute, "opt1Min", twipsRect(240, 480, 1575, 375));
+    option(TimeOption::TwoMinutes, "opt2Min", twipsRect(240, 840, 1575, 255));
+    option(TimeOption::ThreeMinutes, "opt3Min", twipsRect(240, 1080, 1695, 375));
+    option(TimeOption::FiveMinutes, "opt5Min", twipsRect(240, 1440, 2175, 255));
 
     m_timeGroup = new QButtonGroup(this);
     m_timeGroup->setExclusive(true);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "optionsform.h"
+#include "testlengths.h"
 
 #include <QDialog>
 #include <array>

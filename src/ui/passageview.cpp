@@ -203,9 +203,25 @@ void PassageView::showLine(int lineIndex)
     m_line.index = lineIndex;
     m_line.first = charAtUtf16(line.textStart());
     m_line.end = charAtUtf16(line.textStart() + line.textLength());
-    m_line.xs.reserve(size_t(m_line.end - m_line.first + 1));
-    for (int i = m_line.first; i <= m_line.end; ++i)
-        m_line.xs.push_back(line.cursorToX(utf16(i)));
+    const size_t count = size_t(m_line.end - m_line.first);
+    m_line.clusterBegin.resize(count);
+    m_line.clusterEnd.resize(count);
+    m_line.xs.resize(count + 1);
+    // Cluster edges are where the layout lets a cursor stand; a line begins and ends at one.
+    int begin = m_line.first;
+    for (int i = m_line.first; i <= m_line.end; ++i) {
+        const size_t k = size_t(i - m_line.first);
+        if (i == m_line.first || i == m_line.end || m_layout->isValidCursorPosition(utf16(i))) {
+            for (int j = begin; j < i; ++j)
+                m_line.clusterEnd[size_t(j - m_line.first)] = i;
+            begin = i;
+            m_line.xs[k] = line.cursorToX(utf16(i));
+        } else {
+            m_line.xs[k] = xAt(begin);
+        }
+        if (i < m_line.end)
+            m_line.clusterBegin[k] = begin;
+    }
 }
 
 QPointF PassageView::lineOrigin(const QTextLine &line) const
@@ -217,8 +233,11 @@ QPointF PassageView::lineOrigin(const QTextLine &line) const
 
 QRect PassageView::rectOfChars(int first, int end) const
 {
-    const qreal a = m_line.xs[size_t(first - m_line.first)];
-    const qreal b = m_line.xs[size_t(end - m_line.first)];
+    // Whole clusters: part of one is never drawn alone.
+    first = m_line.clusterBegin[size_t(first - m_line.first)];
+    end = m_line.clusterEnd[size_t(end - 1 - m_line.first)];
+    const qreal a = xAt(first);
+    const qreal b = xAt(end);
     const QRect area = textArea();
     const int left = area.left() + int(std::floor(std::min(a, b))) - kOverhang;
     const int right = area.left() + int(std::ceil(std::max(a, b))) + kOverhang;
@@ -244,26 +263,48 @@ void PassageView::paintEvent(QPaintEvent *event)
     const QTextLine line = m_layout->lineAt(m_line.index);
     const QPointF origin = lineOrigin(line);
 
-    // Only the characters under the dirty rectangle, grouped into runs of one style.
+    // Only the clusters under the dirty rectangle, grouped into runs of one style.
     const qreal dirtyLeft = event->rect().left() - origin.x() - kOverhang;
     const qreal dirtyRight = event->rect().right() + 1 - origin.x() + kOverhang;
-    auto touches = [&](int index) {
-        const qreal a = m_line.xs[size_t(index - m_line.first)];
-        const qreal b = m_line.xs[size_t(index + 1 - m_line.first)];
+    auto endOf = [this](int index) {
+        return m_line.clusterEnd[size_t(index - m_line.first)];
+    };
+    auto touches = [&](int first, int end) {
+        const qreal a = xAt(first);
+        const qreal b = xAt(end);
         return std::max(a, b) >= dirtyLeft && std::min(a, b) <= dirtyRight;
     };
     int i = m_line.first;
     while (i < m_line.end) {
-        if (!touches(i)) {
-            ++i;
+        int j = endOf(i);
+        if (!touches(i, j)) {
+            i = j;
             continue;
         }
-        int j = i + 1;
-        while (j < m_line.end && touches(j) && sameStyle(m_model.styleAt(i), m_model.styleAt(j)))
-            ++j;
-        paintRun(painter, line, origin, i, j);
+        const PassageModel::CharStyle style = clusterStyle(i, j);
+        while (j < m_line.end && touches(j, endOf(j)) &&
+               sameStyle(style, clusterStyle(j, endOf(j))))
+            j = endOf(j);
+        paintRun(painter, line, origin, i, j, style);
         i = j;
     }
+}
+
+// A cluster has one glyph or glyphs drawn over each other, so it takes one style: marked when
+// any of its characters is the next to type, cued when any is a cued blank, and coloured by
+// the last of its characters that has been judged (the ones still to type are black), so the
+// colour follows the typist into the cluster as it does along the line.
+PassageModel::CharStyle PassageView::clusterStyle(int first, int end) const
+{
+    PassageModel::CharStyle style = m_model.styleAt(first);
+    for (int i = first + 1; i < end; ++i) {
+        const PassageModel::CharStyle &part = m_model.styleAt(i);
+        style.current = style.current || part.current;
+        style.spaceCue = style.spaceCue || part.spaceCue;
+        if (part.color != kBlack)
+            style.color = part.color;
+    }
+    return style;
 }
 
 QRect PassageView::paintBase(QPainter &painter, const QRect &dirty)
@@ -274,11 +315,10 @@ QRect PassageView::paintBase(QPainter &painter, const QRect &dirty)
 }
 
 void PassageView::paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first,
-                           int end)
+                           int end, const PassageModel::CharStyle &style)
 {
-    const PassageModel::CharStyle &style = m_model.styleAt(first);
-    const qreal a = m_line.xs[size_t(first - m_line.first)];
-    const qreal b = m_line.xs[size_t(end - m_line.first)];
+    const qreal a = xAt(first);
+    const qreal b = xAt(end);
     const QRectF box(origin.x() + std::min(a, b), origin.y() + line.y(), std::abs(b - a),
                      line.height());
     if (style.current)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "passagelistener.h"
+#include "passagemodel.h"
 
 #include <QWidget>
 #include <memory>
@@ -14,8 +15,6 @@ class QTextLayout;
 class QTextLine;
 
 namespace quorvel {
-
-class PassageModel;
 
 // rtfToType: shows the passage one wrapped line at a time, the line that holds the next
 // character to type, with every character in its own colour and the two marks.
@@ -39,7 +38,10 @@ public:
 
     // The wrapped line on show, counted from 0.
     int visibleLine();
-    // Where a character is drawn, in the view's coordinates; empty when it is not on show.
+    // Where a character is drawn, in the view's coordinates; empty when it is not on show. A
+    // character that is part of a grapheme cluster (a letter with a mark that has no composed
+    // form, an emoji with a skin tone) is drawn as the whole cluster, so its place is the
+    // cluster's.
     QRect charRect(int index);
 
     // The background of the next character to type.
@@ -55,7 +57,12 @@ private:
         int index = -1;
         int first = 0; // the characters [first, end) of the passage, in code points
         int end = 0;
-        std::vector<qreal> xs; // left edge of each of them, and the right edge of the last
+        // For each of them, the grapheme cluster it belongs to: [clusterBegin, clusterEnd).
+        std::vector<int> clusterBegin;
+        std::vector<int> clusterEnd;
+        // The left edge of each cluster, at its first character, and the right edge of the
+        // last; a character inside a cluster has no edge of its own and gets the cluster's.
+        std::vector<qreal> xs;
     };
 
     int utf16(int index) const;
@@ -67,9 +74,12 @@ private:
     void resolveLine();
     QPointF lineOrigin(const QTextLine &line) const;
     QRect rectOfChars(int first, int end) const;
+    PassageModel::CharStyle clusterStyle(int first, int end) const;
+    qreal xAt(int index) const { return m_line.xs[size_t(index - m_line.first)]; }
     // Frame and white base under the dirty rectangle; returns the area inside the frame.
     QRect paintBase(QPainter &painter, const QRect &dirty);
-    void paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first, int end);
+    void paintRun(QPainter &painter, const QTextLine &line, QPointF origin, int first, int end,
+                  const PassageModel::CharStyle &style);
 
     PassageModel &m_model;
     std::unique_ptr<QTextLayout> m_layout;

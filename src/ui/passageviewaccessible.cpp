@@ -27,7 +27,7 @@ bool sameStyle(const PassageModel::CharStyle &a, const PassageModel::CharStyle &
 } // namespace
 
 PassageViewAccessible::PassageViewAccessible(PassageView *view)
-    : QAccessibleWidget(view, QAccessible::StaticText)
+    : TextAccessible(view, QAccessible::StaticText)
 {
     m_reportedText = model().text();
     m_reportedCursor = cursorPosition();
@@ -76,13 +76,6 @@ void PassageViewAccessible::notifyCharsChanged(PassageView *view)
     }
 }
 
-void *PassageViewAccessible::interface_cast(QAccessible::InterfaceType t)
-{
-    if (t == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(t);
-}
-
 QAccessible::State PassageViewAccessible::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
@@ -100,7 +93,7 @@ QString PassageViewAccessible::text(QAccessible::Text t) const
     case QAccessible::Value:
         return model().text();
     default:
-        return QAccessibleWidget::text(t);
+        return TextAccessible::text(t);
     }
 }
 
@@ -123,12 +116,6 @@ int PassageViewAccessible::charAt(int offset) const
     return low;
 }
 
-void PassageViewAccessible::selection(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = 0;
-}
-
 int PassageViewAccessible::cursorPosition() const
 {
     // Once the last character is typed no character is marked, and the caret is at the end.
@@ -136,17 +123,9 @@ int PassageViewAccessible::cursorPosition() const
     return utf16(next >= 0 ? next : model().length());
 }
 
-QString PassageViewAccessible::text(int startOffset, int endOffset) const
+const QString &PassageViewAccessible::allText() const
 {
-    const QString &all = model().text();
-    startOffset = qBound(0, startOffset, int(all.size()));
-    endOffset = qBound(startOffset, endOffset, int(all.size()));
-    return all.mid(startOffset, endOffset - startOffset);
-}
-
-int PassageViewAccessible::characterCount() const
-{
-    return int(model().text().size());
+    return model().text();
 }
 
 QRect PassageViewAccessible::characterRect(int offset) const

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QAccessibleWidget>
+#include "textaccessible.h"
 
 namespace quorvel {
 
@@ -12,9 +12,8 @@ class PassageModel;
 class PassageView;
 
 // rtfToType as a screen reader sees it: read-only text whose caret is the next character to
-// type, with each character's colour (right or wrong) and marks as text attributes. Offsets are
-// UTF-16 positions in the passage, as in the rest of Qt's accessibility.
-class PassageViewAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// type, with each character's colour (right or wrong) and marks as text attributes.
+class PassageViewAccessible : public TextAccessible {
 public:
     explicit PassageViewAccessible(PassageView *view);
 
@@ -23,24 +22,19 @@ public:
     static void notifyTextReplaced(PassageView *view);
     static void notifyCharsChanged(PassageView *view);
 
-    void *interface_cast(QAccessible::InterfaceType t) override;
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
+    using TextAccessible::text;
 
-    // QAccessibleTextInterface. The passage has no selection a user could see or make.
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    // The rest of QAccessibleTextInterface. The passage has no selection a user could see or
+    // make.
     int cursorPosition() const override;
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+protected:
+    const QString &allText() const override;
 
 private:
     PassageView *view() const;

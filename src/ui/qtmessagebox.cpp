@@ -4,39 +4,46 @@
 
 #include "qtmessagebox.h"
 
+#include "results.h"
+
+#include <QLabel>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace quorvel {
 
 namespace {
 
-// The results are lines of "caption<TAB><TAB>figure", laid out for tab stops a few characters
-// apart. A plain Qt label puts its tab stops 80 pixels apart, which scatters the figures, so each
-// line becomes a row of a two-column table and the figures line up in whatever font.
-QString tabbedLinesAsTable(const QString &text)
+// The message text aligns its figures with tabs meant for stops a few characters apart; a Qt
+// label puts its stops 80 pixels apart, which scatters them. A two-column table lines the
+// figures up in whatever font.
+QString asTable(const Results &results)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    static const QRegularExpression tabs(QStringLiteral("\t+"));
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
-    for (const QString &line : text.split(lineBreak)) {
-        const QStringList cells = line.split(tabs);
-        html +=
-            QStringLiteral("<tr><td>") + cells.first().toHtmlEscaped() + QStringLiteral("</td>");
-        const QString rest = cells.mid(1).join(QLatin1Char(' ')).toHtmlEscaped();
-        html += QStringLiteral("<td style=\"padding-left: 12px\">") + rest +
-                QStringLiteral("</td></tr>");
+    for (const Results::Line &line : results.lines()) {
+        html += QStringLiteral("<tr><td>") + line.caption.toHtmlEscaped() +
+                QStringLiteral("</td><td style=\"padding-left: 12px\">") +
+                line.figure.toHtmlEscaped() + QStringLiteral("</td></tr>");
     }
     return html + QStringLiteral("</table>");
 }
 
 } // namespace
 
-void QtMessageBox::showInformation(const QString &title, const QString &text)
+void QtMessageBox::showResults(const Results &results)
 {
-    QMessageBox box(QMessageBox::Information, title, QString(), QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::Information, Results::title(), QString(), QMessageBox::Ok,
+                    m_parent);
     box.setTextFormat(Qt::RichText);
-    box.setText(tabbedLinesAsTable(text));
+    const QString table = asTable(results);
+    box.setText(table);
+    // The table is for the eye; assistive technology gets the message itself, tabs and line
+    // breaks included.
+    QWidget *message = &box;
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->text() == table)
+            message = label;
+    }
+    message->setAccessibleDescription(results.text());
     box.exec();
 }
 

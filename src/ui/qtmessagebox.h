@@ -15,7 +15,7 @@ class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
 
-    void showInformation(const QString &title, const QString &text) override;
+    void showResults(const Results &results) override;
 
 private:
     QWidget *m_parent;

@@ -11,7 +11,7 @@ namespace quorvel {
 QtTickTimer::QtTickTimer(QObject *owner) : m_timer(new QTimer(owner))
 {
     m_timer->setObjectName(QStringLiteral("tmrSpeed"));
-    m_timer->setInterval(kIntervalMs);
+    m_timer->setInterval(kTickIntervalMs);
     // The speed figures are written only in the first 50 ms of each second, so a coarse timer
     // that drifts by several milliseconds would skip whole seconds of display.
     m_timer->setTimerType(Qt::PreciseTimer);
@@ -25,11 +25,6 @@ void QtTickTimer::start()
 void QtTickTimer::stop()
 {
     m_timer->stop();
-}
-
-bool QtTickTimer::isActive() const
-{
-    return m_timer->isActive();
 }
 
 } // namespace quorvel

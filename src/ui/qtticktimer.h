@@ -14,14 +14,11 @@ namespace quorvel {
 // tmrSpeed: the test's 50 ms tick. The owner connects timer()'s timeout to the tick handler.
 class QtTickTimer : public TickTimer {
 public:
-    static constexpr int kIntervalMs = 50;
-
     // The QTimer becomes a child of owner, named "tmrSpeed".
     explicit QtTickTimer(QObject *owner);
 
     void start() override;
     void stop() override;
-    bool isActive() const override;
 
     QTimer *timer() const { return m_timer; }
 

@@ -6,6 +6,7 @@
 
 #include "carimage.h"
 #include "mainwindow.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -55,16 +56,17 @@ bool StartUp::loadPassages()
 
 MainWindow *StartUp::showMainWindow()
 {
-    m_window = std::make_unique<MainWindow>(m_store);
-    QObject::connect(m_window.get(), &MainWindow::exitRequested, qApp, &QCoreApplication::quit,
+    m_program = std::make_unique<Program>(m_store);
+    MainWindow &window = m_program->window();
+    QObject::connect(&window, &MainWindow::exitRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        m_window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                  m_window->size(), screen->availableGeometry()));
+        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                               screen->availableGeometry()));
     }
-    m_window->show();
-    m_window->activateWindow();
-    return m_window.get();
+    window.show();
+    window.activateWindow();
+    return &window;
 }
 
 int StartUp::run()

@@ -13,10 +13,11 @@
 namespace quorvel {
 
 class MainWindow;
+class Program;
 
 // What the program does from launch to its main window: read the passage file beside the
-// program, stop with a clear message when it cannot, otherwise show frmSpeed centred with the
-// focus on Start.
+// program, stop with a clear message when it cannot, otherwise build the program's parts on the
+// platform's ports and show frmSpeed centred with the focus on Start.
 class StartUp {
 public:
     // The message in the box also goes to the process's standard error, for a program started
@@ -43,7 +44,7 @@ private:
     std::ostream *m_errors = nullptr;
     PassageStore m_store;
     QString m_error;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Program> m_program;
 };
 
 } // namespace quorvel

@@ -4,7 +4,9 @@
 
 #include "typingbox.h"
 
+#include "passagetext.h"
 #include "sunkenframe.h"
+#include "typingboxaccessible.h"
 #include "uifonts.h"
 
 #include <QApplication>
@@ -12,7 +14,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 
@@ -23,6 +27,19 @@ constexpr int kPadding = 2;
 bool isControl(char32_t key)
 {
     return key < 0x20 || (key >= 0x7F && key < 0xA0);
+}
+
+// Whether key belongs to the grapheme cluster before it, as a mark with no composed form or a
+// skin-tone modifier does: the two are then drawn as one, never as a letter and a lone mark or
+// a hand and a colour swatch. Nothing joins a cluster in front of ASCII.
+bool extendsCluster(const QString &cluster, char32_t key)
+{
+    if (key < 0x80)
+        return false;
+    const QString joined = cluster + QString::fromUcs4(&key, 1);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, joined);
+    finder.setPosition(cluster.size());
+    return !finder.isAtBoundary();
 }
 
 } // namespace
@@ -50,10 +67,42 @@ QString TypingBox::currentLine() const
 
 void TypingBox::clear()
 {
-    m_text.clear();
+    const QString removed = std::exchange(m_text, QString());
     m_line.clear();
     m_preedit.clear();
+    TypingBoxAccessible::notifyCleared(this, removed);
     update();
+}
+
+qsizetype TypingBox::lineStart() const
+{
+    // The cells of the line on show hold the end of the text.
+    qsizetype units = 0;
+    for (const Cell &cell : m_line)
+        units += cell.text.size();
+    return m_text.size() - units;
+}
+
+QRect TypingBox::charRect(int offset) const
+{
+    qsizetype start = lineStart();
+    for (const Cell &cell : m_line) {
+        if (offset >= start && offset < start + cell.text.size())
+            return placeOf(cell);
+        start += cell.text.size();
+    }
+    return QRect();
+}
+
+int TypingBox::offsetAt(const QPoint &point) const
+{
+    qsizetype start = lineStart();
+    for (const Cell &cell : m_line) {
+        if (placeOf(cell).contains(point))
+            return int(start);
+        start += cell.text.size();
+    }
+    return -1;
 }
 
 QSize TypingBox::sizeHint() const
@@ -99,15 +148,16 @@ void TypingBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    for (char32_t character : event->text().toUcs4())
+    for (char32_t character : typedKeys(event->text()))
         type(character);
     event->accept();
 }
 
 void TypingBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    // A dead key or Compose sequence commits one finished character: that is one key.
-    for (char32_t character : event->commitString().toUcs4())
+    // A dead key or Compose sequence commits one finished character: that is one key. Text
+    // committed decomposed is composed first, as the passages are.
+    for (char32_t character : typedKeys(event->commitString()))
         type(character);
     if (event->preeditString() != m_preedit) {
         m_preedit = event->preeditString();
@@ -129,6 +179,7 @@ void TypingBox::append(char32_t key)
 {
     if (key == U'\r' || key == U'\n') {
         m_text += QLatin1Char('\n');
+        TypingBoxAccessible::notifyInserted(this, int(m_text.size() - 1), QStringLiteral("\n"));
         m_line.clear();
         update();
         return;
@@ -136,8 +187,18 @@ void TypingBox::append(char32_t key)
     // Control characters are judged like any key but have nothing to show.
     if (isControl(key))
         return;
-    const Cell cell{QString::fromUcs4(&key, 1), lineEnd(), advance(key)};
-    m_text += cell.text;
+    const QString character = QString::fromUcs4(&key, 1);
+    m_text += character;
+    TypingBoxAccessible::notifyInserted(this, int(m_text.size() - character.size()), character);
+    if (!m_line.empty() && extendsCluster(m_line.back().text, key)) {
+        const QRect oldCaret = caretRect();
+        Cell &last = m_line.back();
+        last.text += character;
+        last.width = widthOf(last.text);
+        update(oldCaret | cellRect(last) | caretRect());
+        return;
+    }
+    const Cell cell{character, lineEnd(), advance(key)};
     // Like a word-wrapping text box: a blank may hang past the edge, a word moves down whole.
     const bool fits = m_line.empty() || key == U' ' || cell.left + cell.width <= textArea().width();
     if (!fits) {
@@ -178,6 +239,14 @@ qreal TypingBox::advance(char32_t key) const
     return *it;
 }
 
+qreal TypingBox::widthOf(const QString &cluster) const
+{
+    const QList<uint> codePoints = cluster.toUcs4();
+    if (codePoints.size() == 1)
+        return advance(codePoints.front());
+    return QFontMetricsF(font()).horizontalAdvance(cluster);
+}
+
 qreal TypingBox::lineEnd() const
 {
     return m_line.empty() ? 0 : m_line.back().left + m_line.back().width;
@@ -197,6 +266,14 @@ QRect TypingBox::caretRect() const
         x += QFontMetricsF(font()).horizontalAdvance(m_preedit);
     const int left = std::min(area.left() + int(std::round(x)), area.right());
     return QRect(left, area.top(), 1, QFontMetrics(font()).height());
+}
+
+QRect TypingBox::placeOf(const Cell &cell) const
+{
+    const QRect area = textArea();
+    const int left = area.left() + qRound(cell.left);
+    const int right = area.left() + qRound(cell.left + cell.width);
+    return QRect(left, area.top(), right - left, QFontMetrics(font()).height());
 }
 
 QRect TypingBox::cellRect(const Cell &cell) const
@@ -266,7 +343,7 @@ void TypingBox::changeEvent(QEvent *event)
         m_advances.clear();
         qreal left = 0;
         for (Cell &cell : m_line) {
-            cell.width = advance(cell.text.toUcs4().value(0));
+            cell.width = widthOf(cell.text);
             cell.left = left;
             left += cell.width;
         }

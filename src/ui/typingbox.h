@@ -36,6 +36,12 @@ public:
     QString currentLine() const;
     void clear();
 
+    // Where the character at offset (a UTF-16 position in text()) is drawn; empty when it is
+    // not on the line on show.
+    QRect charRect(int offset) const;
+    // The offset of the character drawn at point, or -1.
+    int offsetAt(const QPoint &point) const;
+
     QSize sizeHint() const override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -50,6 +56,8 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    // One grapheme cluster: mostly one character, but a mark or modifier that joins the one
+    // before it shares its cell.
     struct Cell {
         QString text;
         qreal left = 0;
@@ -60,10 +68,13 @@ private:
     void append(char32_t key);
     void wrapLine(const Cell &overflowing);
     qreal advance(char32_t key) const;
+    qreal widthOf(const QString &cluster) const;
     qreal lineEnd() const;
     QRect textArea() const;
     QRect caretRect() const;
     QRect cellRect(const Cell &cell) const;
+    QRect placeOf(const Cell &cell) const;
+    qsizetype lineStart() const;
     void restartCaret();
 
     KeyHandler m_keyHandler;

@@ -10,6 +10,7 @@
 #include "clock.h"
 #include "maincontrols.h"
 #include "messagebox.h"
+#include "results.h"
 #include "ticktimer.h"
 
 #include <QString>
@@ -25,9 +26,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace quorvel {
-
-inline constexpr int kLabelCount = int(Label::OptionsIncorrect) + 1;
-inline constexpr int kControlCount = int(Control::Typing) + 1;
 
 inline const char *labelName(Label label)
 {
@@ -65,7 +63,6 @@ public:
         ++state.captionWrites;
         note(QStringLiteral("caption %1=%2").arg(labelName(label), text));
     }
-    QString caption(Label label) const override { return labels[size_t(label)].caption; }
     void setTextColor(Label label, Color color) override
     {
         at(label).color = color;
@@ -145,7 +142,6 @@ public:
         active = false;
         ++stops;
     }
-    bool isActive() const override { return active; }
 
     bool active = false;
     int starts = 0;
@@ -155,19 +151,14 @@ public:
 // Records each box; onShow runs while the box would be open, to model events arriving then.
 class FakeMessageBox : public MessageBox {
 public:
-    struct Shown {
-        QString title;
-        QString text;
-    };
-
-    void showInformation(const QString &title, const QString &text) override
+    void showResults(const Results &results) override
     {
-        shown.push_back({title, text});
+        shown.push_back(results);
         if (onShow)
             onShow();
     }
 
-    std::vector<Shown> shown;
+    std::vector<Results> shown;
     std::function<void()> onShow;
 };
 

@@ -65,7 +65,7 @@ protected:
 
     TypingTestRig rig{{QStringLiteral("abc def")}};
     FakeOptionsForm form;
-    OptionsExchange exchange{form, rig.test, rig.controls};
+    OptionsExchange exchange{form, rig.test};
 };
 
 TEST_F(OptionsExchangeTest, StartUpStateIsOneMinuteBlueAndRed)

@@ -87,12 +87,37 @@ INSTANTIATE_TEST_SUITE_P(
                  {u("\u20AC\u0081\u0160\u0178\u00A0\u00FF")}},
         // One stray byte in any line read turns the whole file to Windows-1252.
         FileCase{"OneBadLineDecidesAll", "2\n\xC3\xA9\n\xE9", {u("\u00C3\u00A9"), u("\u00E9")}},
+        // The count line is read too: in Windows-1252 it makes passages that happen to be
+        // valid UTF-8 Windows-1252 as well.
+        FileCase{"Windows1252CountLine",
+                 "2 f\xFCr Anf\xE4nger\r\n\xC3\xA9t\xC3\xA9\r\nplain\r\n",
+                 {u("\u00C3\u00A9t\u00C3\u00A9"), u("plain")}},
         // Lines past the last passage are never read, so they cannot change the decoding.
         FileCase{"BadBytesAfterLastPassage", "1\n\xC3\xA9\n\xE9", {u("\u00E9")}},
         // Only the file's first bytes are a byte-order mark; inside a passage U+FEFF is text.
         FileCase{
             "BomInsidePassageKept", "1\n\xEF\xBB\xBFx", {QChar(0xFEFF) + QStringLiteral("x")}}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CountLineEncoding, ALongLineCutInsideACharacterStaysUtf8)
+{
+    // Only the first 64 KiB of line 1 are read; the cut falls inside a two-byte character.
+    QByteArray countLine = "1 x";
+    while (countLine.size() < 70000) {
+        countLine += "\xC3\xA9";
+    }
+    ASSERT_EQ(countLine.at(64 * 1024 - 1), '\xC3');
+    PassageStore store;
+    ASSERT_EQ(store.loadFromBytes(countLine + "\n\xC3\xA9\n", kName), QString());
+    EXPECT_EQ(store.passage(1), u("\u00E9"));
+}
+
+TEST(CountLineEncoding, ABadCountIsQuotedInItsOwnEncoding)
+{
+    PassageStore store;
+    EXPECT_TRUE(store.loadFromBytes("f\xFCnf\n\xC3\xA9\n", kName).contains(u("\"f\u00FCnf\"")));
+    EXPECT_TRUE(store.loadFromBytes("f\xC3\xBCnf\n\xE9\n", kName).contains(u("\"f\u00FCnf\"")));
+}
 
 struct CountCase {
     const char *line;

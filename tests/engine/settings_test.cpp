@@ -43,14 +43,6 @@ INSTANTIATE_TEST_SUITE_P(OtherText, TestLengthTable,
                                          LengthCase{"Unlimited (stop when you choose)", 60},
                                          LengthCase{"10", 60}));
 
-TEST(TestLengthLabels, AreTheFiveInOptionsOrderAndAllKnown)
-{
-    const QStringList expected = {QStringLiteral("1 Minute"), QStringLiteral("2 Minutes"),
-                                  QStringLiteral("3 Minutes"), QStringLiteral("5 Minutes"),
-                                  QStringLiteral("Unlimited")};
-    EXPECT_EQ(testLengthLabels(), expected);
-}
-
 TEST(Settings, StartUpValues)
 {
     const TestState state;

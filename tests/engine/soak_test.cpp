@@ -130,9 +130,10 @@ TEST(Soak, TenThousandStartStopCycles)
         ASSERT_EQ(rig.test.state().TotalChars, 2);
         ASSERT_EQ(rig.test.state().ErrorCount, 1);
         ASSERT_EQ(rig.messages.shown.size(), 1u);
-        ASSERT_EQ(rig.messages.shown.front().text,
-                  TypingTest::resultsText(QStringLiteral("24"), QStringLiteral("50.0"),
-                                          QStringLiteral("12"), QStringLiteral("1.0")));
+        ASSERT_EQ(rig.messages.shown.front().text(),
+                  Results(QStringLiteral("24"), QStringLiteral("50.0"), QStringLiteral("12"),
+                          QStringLiteral("1.0"))
+                      .text());
         rig.messages.shown.clear();
         if (cycle == kCycles / 2)
             heapAtHalf = heapInUse();

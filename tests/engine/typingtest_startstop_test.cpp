@@ -106,9 +106,8 @@ TEST(Stop, RestoresTheControlsAndShowsTheFiguresOnScreen)
     EXPECT_FALSE(rig.controls[Label::TimeLeft].bold);
     EXPECT_EQ(rig.passage.currentChar(), -1);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].title, "Typing Speed Results");
     // Speed and net speed stay those of the tick at 50 s; accuracy and time are the last tick's.
-    EXPECT_EQ(rig.messages.shown[0].text.toUtf8(), results("1", "83.3", "1", "50.5"));
+    EXPECT_EQ(rig.messages.shown[0].text().toUtf8(), results("1", "83.3", "1", "50.5"));
 }
 
 TEST(Stop, BeforeTheFirstTickReportsTheResetFigures)
@@ -118,12 +117,13 @@ TEST(Stop, BeforeTheFirstTickReportsTheResetFigures)
     rig.type(QStringLiteral("ab"));
     rig.test.cmdStop_Click();
     ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].text.toUtf8(), results("0", "100.0", "0", "0.0"));
+    EXPECT_EQ(rig.messages.shown[0].text().toUtf8(), results("0", "100.0", "0", "0.0"));
 }
 
 TEST(Stop, ResultsTextIsTheFourTabAlignedLines)
 {
-    EXPECT_EQ(TypingTest::resultsText("42", "96.5", "41", "1:00.0").toUtf8(),
+    EXPECT_EQ(Results::title(), "Typing Speed Results");
+    EXPECT_EQ(Results("42", "96.5", "41", "1:00.0").text().toUtf8(),
               QByteArray("Speed:\t\t42 wpm\r\nAccuracy:\t96.5%\r\nNet Speed:\t41 wpm\r\n"
                          "Time:\t\t1:00.0"));
 }

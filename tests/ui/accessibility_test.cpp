@@ -10,6 +10,7 @@
 #include "passagemodel.h"
 #include "passagestore.h"
 #include "passageview.h"
+#include "program.h"
 #include "windowfakes.h"
 
 #include <QAccessible>
@@ -35,10 +36,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(store.loadFromBytes("1\r\nab cd\r\n", QStringLiteral("p")).isEmpty());
-        window = std::make_unique<MainWindow>(
-            store, MainWindow::PortOverrides{nullptr, &messages, &random});
+        program =
+            std::make_unique<Program>(store, Program::Ports{nullptr, &timer, &messages, &random});
+        window = &program->window();
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
     template <typename Widget = QWidget> Widget *find(const char *name)
@@ -50,8 +52,10 @@ protected:
 
     PassageStore store;
     FirstPassage random;
+    ManualTimer timer;
     RecordingMessages messages;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
 };
 
 struct Figure {

@@ -34,9 +34,9 @@ enum class Closing { Enter, Escape, WindowFrame, ClickOK };
 void openModal(Which which, QWidget *parent)
 {
     if (which == Which::Instructions)
-        InstructionsWindow::showModal(parent);
+        InfoWindow::showModal<InstructionsWindow>(parent);
     else
-        AboutWindow::showModal(parent);
+        InfoWindow::showModal<AboutWindow>(parent);
 }
 
 QString windowName(Which which)

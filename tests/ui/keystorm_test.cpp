@@ -8,6 +8,7 @@
 
 #include "mainwindow.h"
 #include "passagestore.h"
+#include "program.h"
 #include "typingbox.h"
 #include "windowfakes.h"
 
@@ -42,8 +43,9 @@ protected:
         passage = sentence.repeated(kPassageLength / sentence.size() + 1).left(kPassageLength);
         ASSERT_EQ(store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("p")),
                   QString());
-        window = std::make_unique<MainWindow>(
-            store, MainWindow::PortOverrides{&clock, &messages, &random});
+        program =
+            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+        window = &program->window();
         window->show();
         box = window->findChild<TypingBox *>(QStringLiteral("txtTyping"));
         ASSERT_NE(box, nullptr);
@@ -91,9 +93,11 @@ protected:
 
     PassageStore store;
     StillClock clock{5000};
+    ManualTimer timer;
     RecordingMessages messages;
     FirstPassage random;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
     TypingBox *box = nullptr;
     QString passage;
     QString sent;
@@ -135,7 +139,7 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
         clock.now = startMs + tick;
         for (; next != stream.end() && next->atMs < tick; ++next)
             post(next->character.isNull() ? nextKey() : next->character, next->autoRepeat);
-        QMetaObject::invokeMethod(window.get(), "tmrSpeed_Timer", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(window, "tmrSpeed_Timer", Qt::QueuedConnection);
         QCoreApplication::processEvents();
         ASSERT_EQ(window->test().isRunning(), tick < 60000) << tick;
     }
@@ -154,7 +158,9 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
     StillClock clock{5000};
     RecordingMessages messages;
     FirstPassage random;
-    MainWindow window(store, MainWindow::PortOverrides{&clock, &messages, &random});
+    ManualTimer timer;
+    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    MainWindow &window = program.window();
     window.show();
     auto *cmdStart = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
     auto *cmdStop = window.findChild<QPushButton *>(QStringLiteral("cmdStop"));

@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "optionsdialog.h"
 #include "passagestore.h"
+#include "program.h"
 #include "windowfakes.h"
 
 #include <QApplication>
@@ -55,8 +56,9 @@ protected:
     MainWindowOptionsTest()
     {
         EXPECT_TRUE(store.loadFromBytes("1\r\nabc def\r\n", QStringLiteral("passages")).isEmpty());
-        window = std::make_unique<MainWindow>(
-            store, MainWindow::PortOverrides{&clock, &messages, nullptr});
+        program =
+            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, nullptr});
+        window = &program->window();
         dialog = window->findChild<OptionsDialog *>(QStringLiteral("frmOptions"));
         if (dialog) {
             dialog->setColorPicker(&picker);
@@ -75,7 +77,7 @@ protected:
     }
     QPushButton *button(const char *name) { return find<QPushButton>(dialog, name); }
     QRadioButton *option(const char *name) { return find<QRadioButton>(dialog, name); }
-    QLabel *label(const char *name) { return find<QLabel>(window.get(), name); }
+    QLabel *label(const char *name) { return find<QLabel>(window, name); }
 
     // Opens Options with `open` and plays the user with `act` once the dialog is up. A watchdog
     // cancels a dialog that `act` left open, so a fault fails the test instead of hanging it.
@@ -99,7 +101,7 @@ protected:
     }
     void withOptions(const std::function<void()> &act)
     {
-        withOptions([this] { find<QPushButton>(window.get(), "cmdOptions")->click(); }, act);
+        withOptions([this] { find<QPushButton>(window, "cmdOptions")->click(); }, act);
     }
 
     static Color textColor(QLabel *label)
@@ -116,10 +118,12 @@ protected:
 
     PassageStore store;
     StillClock clock{5000};
+    ManualTimer timer;
     RecordingMessages messages;
     FakePicker picker;
     ShowCounter showCounter;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
     OptionsDialog *dialog = nullptr;
 };
 
@@ -157,7 +161,7 @@ TEST_F(MainWindowOptionsTest, FiveMinutesTakesEffectOnTheFiguresAtTheNextStart)
     EXPECT_EQ(settings().TestLength, "5 Minutes");
     EXPECT_EQ(label("lblTimeLeft")->text(), "1:00.0");
 
-    find<QPushButton>(window.get(), "cmdStart")->click();
+    find<QPushButton>(window, "cmdStart")->click();
     EXPECT_EQ(label("lblTimeLeft")->text(), "5:00.0");
 }
 
@@ -170,7 +174,7 @@ TEST_F(MainWindowOptionsTest, UnlimitedHidesTimeLeftFromTheNextStart)
     EXPECT_EQ(label("lblOptionsTime")->text(), "Test length: Unlimited");
     EXPECT_FALSE(label("lblTimeLeft")->isHidden());
 
-    find<QPushButton>(window.get(), "cmdStart")->click();
+    find<QPushButton>(window, "cmdStart")->click();
     EXPECT_TRUE(label("lblTimeLeft")->isHidden());
 }
 
@@ -292,7 +296,7 @@ class MainWindowShortcutTest : public MainWindowOptionsTest,
 
 TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
 {
-    QWidget *target = find<QWidget>(window.get(), GetParam());
+    QWidget *target = find<QWidget>(window, GetParam());
     withOptions([target] { QTest::mouseDClick(target, Qt::LeftButton); },
                 [this] {
                     option("opt5Min")->click();
@@ -300,7 +304,7 @@ TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
                 });
     EXPECT_EQ(settings().TestLength, "5 Minutes");
 
-    find<QPushButton>(window.get(), "cmdStart")->click();
+    find<QPushButton>(window, "cmdStart")->click();
     clock.now += 120;
     window->test().tmrSpeed_Timer();
     const int shows = showCounter.shows;
@@ -317,13 +321,13 @@ INSTANTIATE_TEST_SUITE_P(Shortcuts, MainWindowShortcutTest,
 // Typed characters take the colours in force when their key is judged.
 TEST_F(MainWindowOptionsTest, TypedCharactersTakeTheNewColoursFromTheNextKey)
 {
-    auto *start = find<QPushButton>(window.get(), "cmdStart");
-    QWidget *typing = find<QWidget>(window.get(), "txtTyping");
+    auto *start = find<QPushButton>(window, "cmdStart");
+    QWidget *typing = find<QWidget>(window, "txtTyping");
     start->click();
     QTest::keyClicks(typing, QStringLiteral("ax"));
     ASSERT_EQ(window->passage().styleAt(0).color, 16711680u);
     ASSERT_EQ(window->passage().styleAt(1).color, 255u);
-    find<QPushButton>(window.get(), "cmdStop")->click();
+    find<QPushButton>(window, "cmdStop")->click();
 
     picker.answer = kGreen;
     withOptions([this] {

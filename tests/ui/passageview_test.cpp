@@ -178,6 +178,57 @@ TEST_F(PassageViewTest, AChangeRepaintsOnlyItsCharacters)
     EXPECT_TRUE(recorder.painted.boundingRect().contains(changed.adjusted(1, 0, -1, 0)));
 }
 
+// A mark with no composed form (q + U+0303) or a skin-tone modifier is judged as a character
+// of its own but drawn with the one before it: mark and colour go to the whole cluster.
+TEST_F(PassageViewTest, AClusterIsMarkedWholeWhileTypedCharacterByCharacter)
+{
+    model.setText(QStringLiteral("Wq\u0303W\U0001F44D\U0001F3FDW"));
+    const QRect q = view.charRect(1);
+    EXPECT_EQ(view.charRect(2), q);
+    EXPECT_GT(q.width(), view.charRect(0).width() / 3);
+
+    // The q judged right, its tilde next: the whole cluster is marked, in the q's colour.
+    colour(1, kBlue);
+    model.MarkCurrentChar(2, 1);
+    QImage image = grab();
+    EXPECT_GT(pixelsNear(image, q, PassageView::markColor()), q.width() * q.height() / 3);
+    EXPECT_GT(pixelsNear(image, q, toQColor(kBlue)), 10);
+    EXPECT_EQ(pixelsNear(image, q, Qt::black), 0);
+
+    // The emoji judged, its skin tone next: the mark covers both, as the one glyph they make.
+    const QRect emoji = view.charRect(4);
+    EXPECT_EQ(view.charRect(5), emoji);
+    model.UnmarkChar(2, 1);
+    model.MarkCurrentChar(5, 1);
+    image = grab();
+    EXPECT_GT(pixelsNear(image, emoji, PassageView::markColor()), emoji.width() * 2);
+    EXPECT_EQ(pixelsNear(image, q, PassageView::markColor()), 0);
+}
+
+TEST_F(PassageViewTest, AClusterTakesTheColourOfItsLastJudgedCharacter)
+{
+    model.setText(QStringLiteral("Wq\u0303W"));
+    const QRect q = view.charRect(1);
+    colour(1, kBlue);
+    colour(2, kRed);
+    const QImage image = grab();
+    EXPECT_GT(pixelsNear(image, q, toQColor(kRed)), 10);
+    EXPECT_EQ(pixelsNear(image, q, toQColor(kBlue)), 0);
+    EXPECT_EQ(pixelsNear(image, q, Qt::black), 0);
+}
+
+TEST_F(PassageViewTest, AChangeInsideAClusterRepaintsTheWholeCluster)
+{
+    model.setText(QStringLiteral("Wq\u0303W"));
+    model.MarkCurrentChar(0, 1);
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    view.installEventFilter(&recorder);
+    colour(2, kRed);
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.painted.boundingRect().contains(view.charRect(1)));
+}
+
 TEST_F(PassageViewTest, AnEmptyPassageShowsNothingAndTakesNoMark)
 {
     model.setText(QString());

@@ -74,6 +74,29 @@ TEST_F(TypingBoxTest, InputMethodCommitsAreOneKeyPerCharacter)
     EXPECT_EQ(box.text(), QStringLiteral("\u00E9n\u00F6\U0001F600"));
 }
 
+// An input method may commit text decomposed; it is judged as the composed keys it stands for.
+TEST_F(TypingBoxTest, DecomposedCommitsAreComposedFirst)
+{
+    commit(QStringLiteral("e\u0301\u1112\u1161\u11ABq\u0303"));
+    EXPECT_EQ(keys, (std::vector<char32_t>{U'\u00E9', U'\uD55C', U'q', U'\u0303'}));
+    EXPECT_EQ(box.text(), QStringLiteral("\u00E9\uD55Cq\u0303"));
+}
+
+// A skin tone or a mark with no composed form is a key of its own but shares the cell of the
+// character before it, so the box draws the pair as one; ASCII after it starts a new cell.
+TEST_F(TypingBoxTest, MarksAndModifiersShareTheCellOfTheCharacterBeforeThem)
+{
+    commit(QStringLiteral("\U0001F44D\U0001F3FDq\u0303x"));
+    EXPECT_EQ(keys.size(), 5u);
+    EXPECT_EQ(box.currentLine(), QStringLiteral("\U0001F44D\U0001F3FDq\u0303x"));
+    const QRect hand = box.charRect(0);
+    EXPECT_FALSE(hand.isEmpty());
+    EXPECT_EQ(box.charRect(3), hand);
+    EXPECT_EQ(box.charRect(5), box.charRect(4));
+    EXPECT_GT(box.charRect(6).left(), box.charRect(4).left());
+    EXPECT_EQ(box.offsetAt(hand.center()), 0);
+}
+
 // Tab belongs to the focus chain and Esc to the window's Stop; neither is typed.
 TEST_F(TypingBoxTest, TabEscapeDeleteAndAltAreNotTyped)
 {

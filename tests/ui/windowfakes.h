@@ -5,12 +5,14 @@
 #pragma once
 
 // Stand-ins for the main window's ports, for the tests, benchmarks and tools that drive the real
-// window and need the same figures and passage on every run. A port left out of the window's
-// PortOverrides keeps the real one.
+// window and need the same figures and passage on every run. A port left out of Program::Ports
+// keeps the platform's.
 
 #include "clock.h"
 #include "messagebox.h"
 #include "randomsource.h"
+#include "results.h"
+#include "ticktimer.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -32,15 +34,19 @@ public:
     float next() override { return 0; }
 };
 
-// Keeps each results box instead of showing it; a real one would wait modally.
+// tmrSpeed that never fires by itself: the test ticks, and only while it is started, as the
+// real timer would.
+class ManualTimer : public TickTimer {
+public:
+    void start() override { active = true; }
+    void stop() override { active = false; }
+    bool active = false;
+};
+
+// Keeps the text of each results box instead of showing it; a real one would wait modally.
 class RecordingMessages : public MessageBox {
 public:
-    void showInformation(const QString &title, const QString &text) override
-    {
-        titles << title;
-        texts << text;
-    }
-    QStringList titles;
+    void showResults(const Results &results) override { texts << results.text(); }
     QStringList texts;
 };
 

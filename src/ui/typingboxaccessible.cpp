@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "typingboxaccessible.h"
+
+#include "typingbox.h"
+
+namespace quorvel {
+
+TypingBoxAccessible::TypingBoxAccessible(TypingBox *box)
+    : TextAccessible(box, QAccessible::EditableText)
+{}
+
+TypingBox *TypingBoxAccessible::box() const
+{
+    return static_cast<TypingBox *>(widget());
+}
+
+void TypingBoxAccessible::notifyInserted(TypingBox *box, int position, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextInsertEvent event(box, position, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TypingBoxAccessible::notifyCleared(TypingBox *box, const QString &removed)
+{
+    if (removed.isEmpty() || !QAccessible::isActive())
+        return;
+    QAccessibleTextRemoveEvent event(box, 0, removed);
+    QAccessible::updateAccessibility(&event);
+}
+
+QAccessible::State TypingBoxAccessible::state() const
+{
+    // Enabled or not, focusable and focused come from the widget.
+    QAccessible::State s = TextAccessible::state();
+    s.editable = true;
+    s.multiLine = true;
+    return s;
+}
+
+QString TypingBoxAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return allText();
+    return TextAccessible::text(t);
+}
+
+int TypingBoxAccessible::cursorPosition() const
+{
+    return characterCount();
+}
+
+const QString &TypingBoxAccessible::allText() const
+{
+    return box()->text();
+}
+
+QRect TypingBoxAccessible::characterRect(int offset) const
+{
+    const QRect local = box()->charRect(offset);
+    if (local.isEmpty())
+        return QRect();
+    return QRect(box()->mapToGlobal(local.topLeft()), local.size());
+}
+
+int TypingBoxAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return box()->offsetAt(box()->mapFromGlobal(point));
+}
+
+QString TypingBoxAccessible::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    // Plain text in one font: one run without attributes of its own.
+    const bool inside = offset >= 0 && offset < characterCount();
+    *startOffset = inside ? 0 : -1;
+    *endOffset = inside ? characterCount() : -1;
+    return QString();
+}
+
+} // namespace quorvel

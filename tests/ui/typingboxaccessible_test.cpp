@@ -6,6 +6,7 @@
 // was typed, its states, and an event for every character that goes in or is cleared.
 #include "mainwindow.h"
 #include "passagestore.h"
+#include "program.h"
 #include "windowfakes.h"
 
 #include <QAccessible>
@@ -61,11 +62,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
-        window = std::make_unique<MainWindow>(
-            store, MainWindow::PortOverrides{&clock, &messages, &random});
+        program = std::make_unique<Program>(
+            store, Program::Ports{&clock, nullptr, &messages, &random});
+        window = &program->window();
         window->show();
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         box = window->findChild<QWidget *>(QStringLiteral("txtTyping"));
         ASSERT_NE(box, nullptr);
         // As when a screen reader is running: the platform turns accessibility on, and the
@@ -102,7 +104,8 @@ protected:
     StillClock clock;
     FirstPassage random;
     RecordingMessages messages;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
     QWidget *box = nullptr;
     QAccessibleInterface *iface = nullptr;
     QAccessibleTextInterface *text = nullptr;

@@ -151,7 +151,7 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
 
 // The sanitizer build runs this with its leak check: whatever a test allocates in the window,
 // the view or the timer must be given back by Stop or the next Start.
-TEST(StartStop, TenThousandCyclesOnTheWindow)
+TEST(Soak, TenThousandStartStopCyclesOnTheWindow)
 {
     PassageStore store;
     ASSERT_EQ(store.loadFromBytes("2\r\nab cd\r\nefg\r\n", QStringLiteral("p")), QString());

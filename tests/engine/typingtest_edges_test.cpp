@@ -71,6 +71,38 @@ TEST(Accuracy, ARoundingTieShowsTheFigureOfTheExactShare)
         << rig.messages.shown[0].text().toStdString();
 }
 
+struct Tie {
+    int keys;
+    int errors;
+    const char *shown;
+};
+
+void PrintTo(const Tie &tie, std::ostream *out)
+{
+    *out << tie.errors << " wrong of " << tie.keys;
+}
+
+class AccuracyTie : public ::testing::TestWithParam<Tie> {};
+
+// More shares that lie exactly on a half in the second decimal, which rounds up. Up to 200 keys,
+// 86 of 160 is the only other one that single precision would show a tenth too low.
+TEST_P(AccuracyTie, RoundsTheHalfUp)
+{
+    const Tie tie = GetParam();
+    TypingTestRig rig({QStringLiteral("abcdefghij").repeated(20)});
+    rig.start();
+    for (int i = 0; i < tie.keys; ++i)
+        rig.press(i < tie.errors ? U'X' : rig.passage.charAt(rig.test.state().CharPos));
+    ASSERT_EQ(rig.test.state().TotalChars, tie.keys);
+    ASSERT_EQ(rig.test.state().ErrorCount, tie.errors);
+    rig.tickAt(1000);
+    EXPECT_EQ(rig.caption(Label::Accuracy).toStdString(), tie.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Halves, AccuracyTie,
+                         ::testing::Values(Tie{160, 86, "46.3"}, Tie{80, 1, "98.8"},
+                                           Tie{80, 3, "96.3"}, Tie{40, 1, "97.5"}));
+
 // The warning belongs to the ticks with 9 to 10 seconds left; a tick that jumps from above the
 // window to below it (a held-up program) must not warn late.
 TEST(Warning, ATickThatJumpsOverTheWindowLeavesTimeLeftBlack)

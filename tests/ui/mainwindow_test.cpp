@@ -233,18 +233,37 @@ TEST_F(MainWindowTest, EnterIsJudgedWhileRunningAndEscStopsFromTheTypingBox)
     EXPECT_EQ(window->test().state().TotalChars, 1);
 }
 
-TEST_F(MainWindowTest, SpaceOnStartStartsAndEnterOnAnotherButtonPressesThatButton)
+TEST_F(MainWindowTest, SpaceOnStartStarts)
 {
     press(Qt::Key_Space);
+    EXPECT_TRUE(running());
+}
+
+// Enter, on the main keys or the number pad, presses Start, the default button, unless another
+// button has the focus: then it presses that one.
+class MainWindowEnterTest : public MainWindowTest,
+                            public ::testing::WithParamInterface<Qt::KeyboardModifiers> {};
+
+TEST_P(MainWindowEnterTest, PressesStartOrTheFocusedButton)
+{
+    const Qt::Key key = GetParam() & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
+    press(key, GetParam());
     ASSERT_TRUE(running());
     press(Qt::Key_Escape);
     ASSERT_FALSE(running());
     QSignalSpy exits(window, &MainWindow::exitRequested);
     find("cmdExit")->setFocus();
-    press(Qt::Key_Return);
+    press(key, GetParam());
     EXPECT_FALSE(running());
     EXPECT_EQ(exits.count(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(MainAndKeypad, MainWindowEnterTest,
+                         ::testing::Values(Qt::KeyboardModifiers(Qt::NoModifier),
+                                           Qt::KeyboardModifiers(Qt::KeypadModifier)),
+                         [](const auto &info) {
+                             return info.param & Qt::KeypadModifier ? "Keypad" : "Main";
+                         });
 
 TEST_F(MainWindowTest, TabVisitsOnlyEnabledControls)
 {

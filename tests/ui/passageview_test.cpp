@@ -174,6 +174,27 @@ TEST_F(PassageViewTest, TheLineMovesOnExactlyWhenTheMarkReachesTheNextLine)
     EXPECT_GE(moves, 3);
 }
 
+// A finished passage gives way to the next with no mark on it (the first key marks its second
+// character): the new one is shown from its first line, wherever the old one had got to.
+TEST_F(PassageViewTest, ANewPassageIsShownFromItsFirstLine)
+{
+    const QString words = QStringLiteral("word ").repeated(400);
+    model.setText(words);
+    model.MarkCurrentChar(1200, 1);
+    ASSERT_GT(view.visibleLine(), 5);
+    model.UnmarkChar(1200, 1);
+
+    model.setText(QStringLiteral("other ").repeated(400));
+    model.ResetPassageColor(0, model.length());
+    model.SelectChars(0, 1);
+    EXPECT_EQ(view.visibleLine(), 0);
+    EXPECT_FALSE(view.charRect(0).isEmpty());
+    model.UnmarkChar(0, 1);
+    model.MarkCurrentChar(1, 1);
+    EXPECT_EQ(view.visibleLine(), 0);
+    EXPECT_FALSE(view.charRect(1).isEmpty());
+}
+
 // Model positions count code points; the layout counts UTF-16 units.
 TEST_F(PassageViewTest, CharactersBeyondTheBasicPlaneKeepTheirPlaces)
 {

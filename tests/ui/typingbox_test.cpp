@@ -150,6 +150,26 @@ TEST_F(TypingBoxTest, LongTextWrapsAtWordsAndTheLineFits)
     EXPECT_TRUE(box.currentLine().isEmpty());
 }
 
+// When a letter does not fit, only the word it belongs to goes down: the line before keeps
+// every word that fitted, up to its last blank.
+TEST_F(TypingBoxTest, AWrapTakesDownOnlyTheWordThatDoesNotFit)
+{
+    const QString typed =
+        QStringLiteral("several plain words typed one after another ").repeated(5);
+    int wraps = 0;
+    QString word;
+    for (const QChar c : typed) {
+        const qsizetype before = box.currentLine().size();
+        QTest::keyClick(&box, c.toLatin1());
+        word = c == QLatin1Char(' ') ? QString() : word + c;
+        if (box.currentLine().size() <= before) {
+            ++wraps;
+            EXPECT_EQ(box.currentLine().toStdString(), word.toStdString());
+        }
+    }
+    EXPECT_GT(wraps, 3);
+}
+
 TEST_F(TypingBoxTest, InputMethodIsOnAndSeesNoTextToRewrite)
 {
     EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));

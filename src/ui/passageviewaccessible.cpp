@@ -76,14 +76,6 @@ void PassageViewAccessible::notifyCharsChanged(PassageView *view)
     }
 }
 
-QAccessible::State PassageViewAccessible::state() const
-{
-    QAccessible::State s = QAccessibleWidget::state();
-    s.readOnly = true;
-    s.multiLine = false;
-    return s;
-}
-
 QString PassageViewAccessible::text(QAccessible::Text t) const
 {
     switch (t) {

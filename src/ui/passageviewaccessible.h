@@ -22,7 +22,6 @@ public:
     static void notifyTextReplaced(PassageView *view);
     static void notifyCharsChanged(PassageView *view);
 
-    QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
     using TextAccessible::text;
 

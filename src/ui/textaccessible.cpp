@@ -17,6 +17,23 @@ void *TextAccessible::interface_cast(QAccessible::InterfaceType t)
     return QAccessibleWidget::interface_cast(t);
 }
 
+QAccessible::State TextAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    const bool editable = role() == QAccessible::EditableText;
+    s.editable = editable;
+    s.readOnly = !editable;
+    s.multiLine = editable;
+    return s;
+}
+
+QString TextAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return allText();
+    return QAccessibleWidget::text(t);
+}
+
 void TextAccessible::selection(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
@@ -34,6 +51,14 @@ QString TextAccessible::text(int startOffset, int endOffset) const
 int TextAccessible::characterCount() const
 {
     return int(allText().size());
+}
+
+QString TextAccessible::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    const bool inside = offset >= 0 && offset < characterCount();
+    *startOffset = inside ? 0 : -1;
+    *endOffset = inside ? characterCount() : -1;
+    return QString();
 }
 
 } // namespace quorvel

@@ -16,7 +16,11 @@ public:
     TextAccessible(QWidget *widget, QAccessible::Role role);
 
     void *interface_cast(QAccessible::InterfaceType t) override;
-    using QAccessibleWidget::text;
+    // Enabled or not, focusable and focused come from the widget; an editable text is the box
+    // being typed into, the other the one-line passage on show.
+    QAccessible::State state() const override;
+    // The value is the whole text.
+    QString text(QAccessible::Text t) const override;
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
     int selectionCount() const override { return 0; }
@@ -27,6 +31,8 @@ public:
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     void scrollToSubstring(int, int) override {}
+    // Plain text in one font: one run without attributes of its own.
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     virtual const QString &allText() const = 0;

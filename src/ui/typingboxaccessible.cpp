@@ -33,22 +33,6 @@ void TypingBoxAccessible::notifyCleared(TypingBox *box, const QString &removed)
     QAccessible::updateAccessibility(&event);
 }
 
-QAccessible::State TypingBoxAccessible::state() const
-{
-    // Enabled or not, focusable and focused come from the widget.
-    QAccessible::State s = TextAccessible::state();
-    s.editable = true;
-    s.multiLine = true;
-    return s;
-}
-
-QString TypingBoxAccessible::text(QAccessible::Text t) const
-{
-    if (t == QAccessible::Value)
-        return allText();
-    return TextAccessible::text(t);
-}
-
 int TypingBoxAccessible::cursorPosition() const
 {
     return characterCount();
@@ -70,15 +54,6 @@ QRect TypingBoxAccessible::characterRect(int offset) const
 int TypingBoxAccessible::offsetAtPoint(const QPoint &point) const
 {
     return box()->offsetAt(box()->mapFromGlobal(point));
-}
-
-QString TypingBoxAccessible::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    // Plain text in one font: one run without attributes of its own.
-    const bool inside = offset >= 0 && offset < characterCount();
-    *startOffset = inside ? 0 : -1;
-    *endOffset = inside ? characterCount() : -1;
-    return QString();
 }
 
 } // namespace quorvel

@@ -23,15 +23,10 @@ public:
     static void notifyInserted(TypingBox *box, int position, const QString &text);
     static void notifyCleared(TypingBox *box, const QString &removed);
 
-    QAccessible::State state() const override;
-    QString text(QAccessible::Text t) const override;
-    using TextAccessible::text;
-
-    // The rest of QAccessibleTextInterface. The caret stays at the end.
+    // The caret stays at the end.
     int cursorPosition() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     const QString &allText() const override;

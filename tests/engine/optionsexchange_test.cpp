@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <set>
 
 namespace quorvel {
@@ -80,6 +81,11 @@ struct OkCase {
     const char *testLength;
     const char *timeLeft; // at the next Start; nullptr: hidden
 };
+
+void PrintTo(const OkCase &c, std::ostream *out)
+{
+    *out << '"' << c.testLength << '"';
+}
 
 class OptionsExchangeOkTest : public OptionsExchangeTest,
                               public ::testing::WithParamInterface<OkCase> {};
@@ -173,6 +179,11 @@ struct CancelCase {
     const char *testLength;
     TimeOption restored;
 };
+
+void PrintTo(const CancelCase &c, std::ostream *out)
+{
+    *out << '"' << c.testLength << '"';
+}
 
 class OptionsExchangeCancelTest : public OptionsExchangeTest,
                                   public ::testing::WithParamInterface<CancelCase> {};

@@ -6,6 +6,8 @@
 #include "passagemodel.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -41,6 +43,11 @@ struct SelectionCase {
     int wantLength;
     const char *wantText;
 };
+
+void PrintTo(const SelectionCase &c, std::ostream *out)
+{
+    *out << c.start << '+' << c.length;
+}
 
 class SelectionRules : public PassageModelTest,
                        public ::testing::WithParamInterface<SelectionCase> {};

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvel {
 namespace {
 
@@ -15,6 +17,11 @@ struct ResetCase {
     bool timeLeftShown;
     const char *timeLeft; // caption after the reset; the old one stays when hidden
 };
+
+void PrintTo(const ResetCase &c, std::ostream *out)
+{
+    *out << '"' << c.testLength << '"';
+}
 
 class ResetDisplayTable : public ::testing::TestWithParam<ResetCase> {};
 

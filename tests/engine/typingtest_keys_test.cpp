@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
+
 namespace quorvel {
 namespace {
 
@@ -28,6 +31,11 @@ struct JudgeCase {
     char32_t key;
     bool error;
 };
+
+void PrintTo(const JudgeCase &c, std::ostream *out)
+{
+    *out << '"' << c.passage << "\" <- U+" << std::hex << std::uint32_t(c.key) << std::dec;
+}
 
 class FirstKey : public ::testing::TestWithParam<JudgeCase> {};
 

@@ -113,7 +113,7 @@ OurRun runOurs(const QString &passage, int wantedKeys)
     store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("bench"));
     StillClock clock;
     RecordingMessages messages;
-    Program program(store, Program::Ports{&clock, nullptr, &messages, nullptr});
+    Program program(store, Program::StandIns{&clock, nullptr, &messages, nullptr});
     MainWindow &window = program.window();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -72,7 +72,7 @@ public:
     {
         m_store.loadFromBytes(passageFile, QStringLiteral("bench"));
         m_program = std::make_unique<Program>(
-            m_store, Program::Ports{&m_clock, nullptr, &m_messages, nullptr});
+            m_store, Program::StandIns{&m_clock, nullptr, &m_messages, nullptr});
         m_window = &m_program->window();
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window))

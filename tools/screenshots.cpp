@@ -132,7 +132,7 @@ int run(const QString &dataPath, const QString &outPath, bool dark)
     }
     StillClock clock;
     FirstPassage random;
-    Program program(store, Program::Ports{&clock, nullptr, nullptr, &random});
+    Program program(store, Program::StandIns{&clock, nullptr, nullptr, &random});
     MainWindow &window = program.window();
     window.show();
     wait(100);

@@ -30,7 +30,9 @@ Port &portOr(Port *standIn, std::unique_ptr<Real> &own, Args &&...args)
 
 } // namespace
 
-Program::Program(const PassageStore &store, const Ports &standIns)
+Program::Program(const PassageStore &store) : Program(store, StandIns{}) {}
+
+Program::Program(const PassageStore &store, const StandIns &standIns)
     : m_window(std::make_unique<MainWindow>(m_passage))
 {
     MainWindow *window = m_window.get();

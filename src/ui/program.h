@@ -28,17 +28,19 @@ class TypingTest;
 // constructor returns; the window is not shown yet.
 class Program {
 public:
-    // Stand-ins for the platform's ports; nullptr keeps the platform's. (No member initialisers:
-    // {} already gives nullptr, and they would keep {} out of the default argument.)
-    struct Ports {
-        Clock *clock;
-        TickTimer *timer;
-        MessageBox *messages;
-        RandomSource *random;
+    // What tests, benchmarks and tools put in place of the platform's parts; nullptr keeps the
+    // platform's. The engine's own ports are TypingTest::Ports, which these feed.
+    struct StandIns {
+        Clock *clock = nullptr;
+        TickTimer *timer = nullptr;
+        MessageBox *messages = nullptr;
+        RandomSource *random = nullptr;
     };
 
-    // The store must outlive the program.
-    explicit Program(const PassageStore &store, const Ports &standIns = {});
+    // The store must outlive the program. (Two constructors rather than a default argument: the
+    // member initialisers above are not usable in one until the class is complete.)
+    explicit Program(const PassageStore &store);
+    Program(const PassageStore &store, const StandIns &standIns);
     ~Program();
 
     Program(const Program &) = delete;

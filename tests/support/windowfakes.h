@@ -5,7 +5,7 @@
 #pragma once
 
 // Stand-ins for the main window's ports, for the tests, benchmarks and tools that drive the real
-// window and need the same figures and passage on every run. A port left out of Program::Ports
+// window and need the same figures and passage on every run. A port left out of Program::StandIns
 // keeps the platform's.
 
 #include "clock.h"

@@ -36,8 +36,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(store.loadFromBytes("1\r\nab cd\r\n", QStringLiteral("p")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::Ports{nullptr, &timer, &messages, &random});
+        program = std::make_unique<Program>(store,
+                                            Program::StandIns{nullptr, &timer, &messages, &random});
         window = &program->window();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

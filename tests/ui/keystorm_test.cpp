@@ -44,7 +44,7 @@ protected:
         ASSERT_EQ(store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("p")),
                   QString());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         box = window->findChild<TypingBox *>(QStringLiteral("txtTyping"));

@@ -44,7 +44,7 @@ protected:
         program.reset();
         ASSERT_TRUE(store.loadFromBytes(onePassageFile(passage), QStringLiteral("p")).isEmpty());
         program = std::make_unique<Program>(
-            store, Program::Ports{&clock, &timer, realMessages ? nullptr : &messages, &random});
+            store, Program::StandIns{&clock, &timer, realMessages ? nullptr : &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();

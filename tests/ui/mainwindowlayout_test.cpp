@@ -90,7 +90,7 @@ protected:
     {
         ASSERT_EQ(store.loadFromBytes(onePassageFile("abc"), QStringLiteral("p")), QString());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
     }
@@ -141,7 +141,7 @@ TEST(MainWindowLayoutTable, NamesEveryControlOfTheWindow)
     RecordingMessages messages;
     FirstPassage random;
     ManualTimer timer;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
     MainWindow &window = program.window();
     static const QRegularExpression controlName(QStringLiteral("^(lbl|fra|img|rtf|txt|cmd)[A-Z]"));
     QStringList found;

@@ -58,7 +58,7 @@ protected:
     {
         EXPECT_TRUE(store.loadFromBytes("1\r\nabc def\r\n", QStringLiteral("passages")).isEmpty());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, nullptr});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, nullptr});
         window = &program->window();
         dialog = window->findChild<OptionsDialog *>(QStringLiteral("frmOptions"));
         if (dialog) {

@@ -25,7 +25,7 @@ TEST(QtTickTimer, TicksTheWindowEveryFiftyMillisecondsWhileATestRuns)
     StillClock clock;
     RecordingMessages messages;
     FirstPassage random;
-    Program program(store, Program::Ports{&clock, nullptr, &messages, &random});
+    Program program(store, Program::StandIns{&clock, nullptr, &messages, &random});
     MainWindow &window = program.window();
     window.show();
     auto *timer = window.findChild<QTimer *>(QStringLiteral("tmrSpeed"));

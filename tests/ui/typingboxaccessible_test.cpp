@@ -63,7 +63,7 @@ protected:
     {
         ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();

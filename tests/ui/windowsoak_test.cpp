@@ -27,7 +27,7 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
     RecordingMessages messages;
     FirstPassage random;
     ManualTimer timer;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
     MainWindow &window = program.window();
     window.show();
     auto *cmdStart = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));

@@ -57,14 +57,20 @@ protected:
     MainWindowOptionsTest()
     {
         EXPECT_TRUE(store.loadFromBytes("1\r\nabc def\r\n", QStringLiteral("passages")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, nullptr});
+        open(&picker);
+    }
+
+    // The program afresh, picking colours with colorPicker, or with the platform's dialog when
+    // that is nullptr.
+    void open(ColorPicker *colorPicker)
+    {
+        program.reset();
+        program = std::make_unique<Program>(
+            store, Program::StandIns{&clock, &timer, &messages, nullptr, colorPicker});
         window = &program->window();
         dialog = window->findChild<OptionsDialog *>(QStringLiteral("frmOptions"));
-        if (dialog) {
-            dialog->setColorPicker(&picker);
+        if (dialog)
             dialog->installEventFilter(&showCounter);
-        }
         window->show();
     }
 
@@ -259,7 +265,8 @@ TEST_F(MainWindowOptionsTest, CancelledPickerLeavesTheSwatch)
 
 TEST_F(MainWindowOptionsTest, RealColourDialogRejectedLeavesTheSwatch)
 {
-    dialog->setColorPicker(nullptr);
+    open(nullptr);
+    ASSERT_NE(dialog, nullptr);
     bool sawColourDialog = false;
     withOptions([this, &sawColourDialog] {
         QTimer::singleShot(0, dialog, [&sawColourDialog] {

@@ -42,8 +42,6 @@ public:
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
-    OptionsDialogTest() { dialog.setColorPicker(&picker); }
-
     template <typename Widget> Widget *child(const char *name)
     {
         auto *widget = dialog.findChild<Widget *>(QLatin1String(name));
@@ -52,7 +50,7 @@ protected:
     }
 
     FakePicker picker;
-    OptionsDialog dialog;
+    OptionsDialog dialog{picker};
 };
 
 TEST_F(OptionsDialogTest, CreatedWithNothingChosenAndTheAnswerHidden)
@@ -226,7 +224,8 @@ TEST(OptionsDialogStyles, DisabledSwatchesShowTheirColourInEveryStyle)
     for (const QString &styleName : QStyleFactory::keys()) {
         SCOPED_TRACE(styleName.toStdString());
         QApplication::setStyle(styleName);
-        OptionsDialog dialog;
+        FakePicker picker;
+        OptionsDialog dialog(picker);
         dialog.setCorrectSwatch(0x00A0FF);
         dialog.setIncorrectSwatch(0x7F0040);
         dialog.show();

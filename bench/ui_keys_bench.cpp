@@ -94,15 +94,15 @@ struct OurRun {
 
 // Types the rest of the passage straight to the judge, untimed, then times the tick that brings
 // the next passage.
-double nextPassageAtTick(MainWindow &window, const QString &passage, int typed)
+double nextPassageAtTick(Program &program, const QString &passage, int typed)
 {
     for (; typed < passage.size(); ++typed) {
         char32_t key = char32_t(keyFor(passage, typed));
-        window.test().txtTyping_KeyPress(key);
+        program.test().txtTyping_KeyPress(key);
     }
     repaintNow();
     const auto t0 = Clock_::now();
-    window.test().tmrSpeed_Timer();
+    program.test().tmrSpeed_Timer();
     repaintNow();
     return microsecondsSince(t0);
 }
@@ -139,7 +139,7 @@ OurRun runOurs(const QString &passage, int wantedKeys)
             repaintNow();
             run.keys.push_back(microsecondsSince(t0));
         }
-        run.tickChanges.push_back(nextPassageAtTick(window, passage, typed));
+        run.tickChanges.push_back(nextPassageAtTick(program, passage, typed));
         stop->click();
         repaintNow();
     }

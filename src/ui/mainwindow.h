@@ -37,7 +37,6 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    TypingTest &test() { return *m_test; }
     const PassageModel &passage() const { return m_passage; }
 
     void setCaption(Label label, const QString &text) override;

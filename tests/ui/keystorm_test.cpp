@@ -73,7 +73,7 @@ protected:
     // The pattern the judged keys must leave: a colour per key sent, then the current mark.
     void expectEveryKeyJudgedInOrder()
     {
-        const TestState &state = window->test().state();
+        const TestState &state = program->test().state();
         ASSERT_EQ(state.TotalChars, sent.size());
         EXPECT_EQ(state.CharPos, sent.size());
         EXPECT_EQ(box->text(), sent) << "dropped, doubled or reordered in the typing box";
@@ -86,7 +86,7 @@ protected:
         EXPECT_EQ(state.ErrorCount, wrong);
         EXPECT_EQ(window->passage().styleAt(sent.size()).color, kBlack);
         // Stop takes the mark away.
-        if (window->test().isRunning()) {
+        if (program->test().isRunning()) {
             EXPECT_EQ(window->passage().currentChar(), sent.size());
         }
     }
@@ -108,7 +108,7 @@ TEST_F(KeyStorm, FiveThousandQueuedKeysInOneTurnOfTheEventLoop)
     start();
     for (int i = 0; i < 5000; ++i)
         post(nextKey());
-    EXPECT_EQ(window->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
+    EXPECT_EQ(program->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
     QCoreApplication::processEvents();
     expectEveryKeyJudgedInOrder();
 }
@@ -141,7 +141,7 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
             post(next->character.isNull() ? nextKey() : next->character, next->autoRepeat);
         QMetaObject::invokeMethod(window, "tmrSpeed_Timer", Qt::QueuedConnection);
         QCoreApplication::processEvents();
-        ASSERT_EQ(window->test().isRunning(), tick < 60000) << tick;
+        ASSERT_EQ(program->test().isRunning(), tick < 60000) << tick;
     }
     EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
     expectEveryKeyJudgedInOrder();

@@ -77,7 +77,7 @@ protected:
         if (timer.active)
             window->tmrSpeed_Timer();
     }
-    bool running() { return window->test().isRunning(); }
+    bool running() { return program->test().isRunning(); }
 
     PassageStore store;
     StillClock clock;
@@ -148,8 +148,8 @@ TEST_F(MainWindowTest, FullTimedTestEndsWithTheResults)
     ASSERT_TRUE(running());
     EXPECT_EQ(focusName(), QStringLiteral("txtTyping"));
     type(QStringLiteral("ab xd"));
-    EXPECT_EQ(window->test().state().TotalChars, 5);
-    EXPECT_EQ(window->test().state().ErrorCount, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 5);
+    EXPECT_EQ(program->test().state().ErrorCount, 1);
     EXPECT_EQ(window->passage().styleAt(3).color, kRed);
     EXPECT_EQ(window->passage().styleAt(4).color, kBlue);
     EXPECT_EQ(window->carLeft(), TypingTest::kCarStart + 4 * TypingTest::kCarStep);
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, FullTimedTestEndsWithTheResults)
     EXPECT_EQ(text("lblSpeed"), QStringLiteral("2"));
     EXPECT_EQ(text("lblAccuracy"), QStringLiteral("80.0"));
     EXPECT_TRUE(find<TypingBox>("txtTyping")->text().isEmpty());
-    EXPECT_EQ(window->test().state().CharPos, 0);
+    EXPECT_EQ(program->test().state().CharPos, 0);
 
     tickAt(60000);
     ASSERT_FALSE(running());
@@ -225,12 +225,12 @@ TEST_F(MainWindowTest, EnterIsJudgedWhileRunningAndEscStopsFromTheTypingBox)
     ASSERT_TRUE(running());
     press(Qt::Key_Return);
     EXPECT_TRUE(running());
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().ErrorCount, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().ErrorCount, 1);
     press(Qt::Key_Escape);
     EXPECT_FALSE(running());
     EXPECT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
 }
 
 TEST_F(MainWindowTest, SpaceOnStartStarts)
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, TabVisitsOnlyEnabledControls)
         running << focusName();
     }
     EXPECT_EQ(running, (QStringList{"cmdStop", "txtTyping", "cmdStop"}));
-    EXPECT_EQ(window->test().state().TotalChars, 0);
+    EXPECT_EQ(program->test().state().TotalChars, 0);
     press(Qt::Key_Space);
     EXPECT_FALSE(this->running());
     EXPECT_EQ(messages.texts.size(), 1);
@@ -292,8 +292,8 @@ TEST_F(MainWindowTest, BackspaceIsRefused)
     press(Qt::Key_Return);
     type(QStringLiteral("a"));
     press(Qt::Key_Backspace);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().CharPos, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().CharPos, 1);
     EXPECT_EQ(find<TypingBox>("txtTyping")->text(), QStringLiteral("a"));
     EXPECT_TRUE(window->passage().styleAt(1).current);
     EXPECT_EQ(window->passage().styleAt(0).color, kBlue);
@@ -309,8 +309,8 @@ TEST_F(MainWindowTest, ADeadKeyCharacterIsJudgedOnce)
     QInputMethodEvent letter;
     letter.setCommitString(QStringLiteral("\u00E9"));
     QApplication::sendEvent(find("txtTyping"), &letter);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().ErrorCount, 0);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().ErrorCount, 0);
     EXPECT_EQ(window->passage().styleAt(0).color, kBlue);
     EXPECT_EQ(find<TypingBox>("txtTyping")->text(), QStringLiteral("\u00E9"));
 }
@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, ClosingDuringATestEndsTheProgram)
     clock.now = 1000 + 60000;
     window->tmrSpeed_Timer();
     EXPECT_TRUE(messages.texts.isEmpty());
-    EXPECT_EQ(window->test().state().ElapsedMs, 0);
+    EXPECT_EQ(program->test().state().ElapsedMs, 0);
 }
 
 // Esc while idle does nothing, before the first test and after one: no results, no exit, no

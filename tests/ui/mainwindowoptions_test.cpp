@@ -121,7 +121,7 @@ protected:
         return fromQColor(image.pixelColor(image.width() / 2, image.height() / 2));
     }
 
-    const Settings &settings() { return window->test().settings(); }
+    const Settings &settings() { return program->test().settings(); }
 
     PassageStore store;
     StillClock clock{5000};
@@ -314,7 +314,7 @@ TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
 
     find<QPushButton>(window, "cmdStart")->click();
     clock.now += 120;
-    window->test().tmrSpeed_Timer();
+    program->test().tmrSpeed_Timer();
     {
         // Closes a dialog that a broken guard lets open, which would otherwise wait for ever.
         ModalCatcher catcher;

@@ -182,7 +182,7 @@ TEST_F(TypingBoxAccessibleTest, ClearingAtANewPassageAndAtStartIsHeard)
     QTest::keyClicks(box, QStringLiteral("ab cd"));
     heard.clear();
     clock.now += 1000;
-    window->test().tmrSpeed_Timer(); // the passage is finished: a new one comes
+    program->test().tmrSpeed_Timer(); // the passage is finished: a new one comes
     EXPECT_EQ(all(), QString());
     EXPECT_EQ(heard, (std::vector<Heard>{{QAccessible::TextRemoved, 0, QStringLiteral("ab cd")}}));
 

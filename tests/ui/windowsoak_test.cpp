@@ -45,11 +45,11 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
                 box, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c));
         QCoreApplication::processEvents();
         cmdStop->click();
-        ASSERT_EQ(window.test().state().TotalChars, 2) << cycle;
-        ASSERT_EQ(window.test().state().ErrorCount, 1) << cycle;
+        ASSERT_EQ(program.test().state().TotalChars, 2) << cycle;
+        ASSERT_EQ(program.test().state().ErrorCount, 1) << cycle;
     }
     EXPECT_EQ(messages.texts.size(), kCycles);
-    EXPECT_FALSE(window.test().isRunning());
+    EXPECT_FALSE(program.test().isRunning());
     EXPECT_EQ(QApplication::allWidgets().size(), widgets);
     EXPECT_EQ(window.findChildren<QObject *>().size(), children);
 }

@@ -7,11 +7,11 @@
 // measured for a plain QTextEdit that colours each character through QTextCursor, the obvious way
 // to build the passage view, and the cost of bringing up a new passage is printed as well. Ends
 // with "figure <name> <value>" lines for bench/run.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
 #include "uifonts.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -111,8 +111,8 @@ OurRun runOurs(const QString &passage, int wantedKeys)
 {
     PassageStore store;
     store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("bench"));
-    StillClock clock;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeMessageBox messages;
     Program program(store, Program::StandIns{&clock, nullptr, &messages, nullptr});
     MainWindow &window = program.window();
     window.show();

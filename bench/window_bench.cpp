@@ -12,12 +12,12 @@
 // box emptied and the repaint, for passages of 50, 1,000 and 32,767 characters.
 //
 // Prints a readable account and "figure <name> <value>" lines for bench/run.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "processstats.h"
 #include "program.h"
 #include "settings.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -145,8 +145,8 @@ public:
 
 private:
     PassageStore m_store;
-    StillClock m_clock;
-    RecordingMessages m_messages;
+    FakeClock m_clock;
+    FakeMessageBox m_messages;
     std::unique_ptr<Program> m_program;
     MainWindow *m_window = nullptr;
     QWidget *m_typing = nullptr;

@@ -6,12 +6,12 @@
 // text whose caret is the next character to type, and a labelled typing box.
 #include "accessiblefactory.h"
 #include "colorconvert.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagemodel.h"
 #include "passagestore.h"
 #include "passageview.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -52,8 +52,8 @@ protected:
 
     PassageStore store;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
 };

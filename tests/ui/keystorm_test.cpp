@@ -6,11 +6,11 @@
 // with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
 // the count, the typing box and the colour of every passage character must say so.
 
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
 #include "typingbox.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -92,9 +92,9 @@ protected:
     }
 
     PassageStore store;
-    StillClock clock{5000};
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeClock clock{5000};
+    FakeTimer timer;
+    FakeMessageBox messages;
     FirstPassage random;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
@@ -145,7 +145,7 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
     }
     EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
     expectEveryKeyJudgedInOrder();
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
 }
 

@@ -5,6 +5,7 @@
 // frmSpeed on real widgets: whole tests driven with QTest keys on a still clock and a timer that
 // ticks when told, the keyboard roles, the focus order and the window's own handlers.
 #include "colorconvert.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "passagestore.h"
@@ -12,7 +13,6 @@
 #include "results.h"
 #include "typingbox.h"
 #include "typingtest.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -80,9 +80,9 @@ protected:
     bool running() { return program->test().isRunning(); }
 
     PassageStore store;
-    StillClock clock;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeTimer timer;
+    FakeMessageBox messages;
     FirstPassage random;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
@@ -165,8 +165,8 @@ TEST_F(MainWindowTest, FullTimedTestEndsWithTheResults)
 
     tickAt(60000);
     ASSERT_FALSE(running());
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts.first(),
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.front().text(),
               QStringLiteral("Speed:\t\t1 wpm\r\nAccuracy:\t80.0%\r\nNet Speed:\t1 wpm\r\n"
                              "Time:\t\t1:00.0"));
     EXPECT_FALSE(find("txtTyping")->isEnabled());
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, EnterIsJudgedWhileRunningAndEscStopsFromTheTypingBox)
     EXPECT_EQ(program->test().state().ErrorCount, 1);
     press(Qt::Key_Escape);
     EXPECT_FALSE(running());
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(program->test().state().TotalChars, 1);
 }
 
@@ -284,7 +284,7 @@ TEST_F(MainWindowTest, TabVisitsOnlyEnabledControls)
     EXPECT_EQ(program->test().state().TotalChars, 0);
     press(Qt::Key_Space);
     EXPECT_FALSE(this->running());
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST_F(MainWindowTest, BackspaceIsRefused)
@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, ClosingDuringATestEndsTheProgram)
     EXPECT_FALSE(timer.active);
     clock.now = 1000 + 60000;
     window->tmrSpeed_Timer();
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(program->test().state().ElapsedMs, 0);
 }
 
@@ -379,14 +379,14 @@ TEST_F(MainWindowTest, EscWhileIdleDoesNothing)
     };
     escapeFrom("cmdStart");
     escapeFrom("cmdAbout");
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.shown.empty());
 
     find<QPushButton>("cmdStart")->click();
     find<QPushButton>("cmdStop")->click();
-    ASSERT_EQ(messages.texts.size(), 1);
+    ASSERT_EQ(messages.shown.size(), 1);
     escapeFrom("cmdStart");
     escapeFrom("cmdExit");
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(stops.count(), 1);
     EXPECT_EQ(exits.count(), 0);
     EXPECT_TRUE(window->isVisible());

@@ -7,12 +7,13 @@
 #include "carimage.h"
 #include "colorconvert.h"
 #include "colorpicker.h"
+#include "fakecolorpicker.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "optionsdialog.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,12 +32,6 @@
 
 namespace quorvel {
 namespace {
-
-class FakePicker : public ColorPicker {
-public:
-    std::optional<Color> answer;
-    std::optional<Color> pick(QWidget *) override { return answer; }
-};
 
 // Counts the showings of a window.
 class ShowCounter : public QObject {
@@ -124,10 +119,10 @@ protected:
     const Settings &settings() { return program->test().settings(); }
 
     PassageStore store;
-    StillClock clock{5000};
-    ManualTimer timer;
-    RecordingMessages messages;
-    FakePicker picker;
+    FakeClock clock{5000};
+    FakeTimer timer;
+    FakeMessageBox messages;
+    FakeColorPicker picker;
     ShowCounter showCounter;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;

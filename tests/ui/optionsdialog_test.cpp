@@ -5,7 +5,7 @@
 // The Options dialog on its own: layout, captions, tab order, the option group and the swatches.
 #include "captionof.h"
 #include "colorconvert.h"
-#include "colorpicker.h"
+#include "fakecolorpicker.h"
 #include "optionsdialog.h"
 #include "twips.h"
 
@@ -28,18 +28,6 @@
 namespace quorvel {
 namespace {
 
-class FakePicker : public ColorPicker {
-public:
-    std::optional<Color> answer;
-    int calls = 0;
-
-    std::optional<Color> pick(QWidget *) override
-    {
-        ++calls;
-        return answer;
-    }
-};
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     template <typename Widget> Widget *child(const char *name)
@@ -49,7 +37,7 @@ protected:
         return widget;
     }
 
-    FakePicker picker;
+    FakeColorPicker picker;
     OptionsDialog dialog{picker};
 };
 
@@ -224,7 +212,7 @@ TEST(OptionsDialogStyles, DisabledSwatchesShowTheirColourInEveryStyle)
     for (const QString &styleName : QStyleFactory::keys()) {
         SCOPED_TRACE(styleName.toStdString());
         QApplication::setStyle(styleName);
-        FakePicker picker;
+        FakeColorPicker picker;
         OptionsDialog dialog(picker);
         dialog.setCorrectSwatch(0x00A0FF);
         dialog.setIncorrectSwatch(0x7F0040);

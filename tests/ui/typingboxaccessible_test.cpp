@@ -4,10 +4,10 @@
 
 // The typing box as a screen reader reads it from the real window: an editable text holding what
 // was typed, its states, and an event for every character that goes in or is cleared.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -101,10 +101,10 @@ protected:
     QString all() const { return text->text(0, text->characterCount()); }
 
     PassageStore store;
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
     QWidget *box = nullptr;

@@ -56,7 +56,7 @@ public:
     TypingTest(const PassageStore &store, const Ports &ports);
 
     // Start-up once the passages are loaded: settings to their start-up values, figures reset,
-    // car at its starting place. The Options dialog is prepared by its own window.
+    // car at its starting place. The Options dialog is prepared by its exchange.
     void Form_Load();
     void ResetDisplay();
 

@@ -4,10 +4,10 @@
 
 // tmrSpeed on the real QTimer: the one test that waits for real ticks. Every other window test
 // puts a timer in its place that ticks only when told.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,10 +22,10 @@ TEST(QtTickTimer, TicksTheWindowEveryFiftyMillisecondsWhileATestRuns)
 {
     PassageStore store;
     ASSERT_EQ(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")), QString());
-    StillClock clock;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeMessageBox messages;
     FirstPassage random;
-    Program program(store, Program::Ports{&clock, nullptr, &messages, &random});
+    Program program(store, Program::StandIns{&clock, nullptr, &messages, &random});
     MainWindow &window = program.window();
     window.show();
     auto *timer = window.findChild<QTimer *>(QStringLiteral("tmrSpeed"));
@@ -42,7 +42,7 @@ TEST(QtTickTimer, TicksTheWindowEveryFiftyMillisecondsWhileATestRuns)
 
     window.findChild<QPushButton *>(QStringLiteral("cmdStop"))->click();
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "carimage.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
+#include "program.h"
 #include "startup.h"
 
 #include <QFile>
@@ -157,7 +158,7 @@ TEST_P(StartUpEndTest, ExitOrClosingEndsTheRun)
         ASSERT_NE(window, nullptr);
         if (duringTest) {
             window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
-            wasRunning = window->test().isRunning();
+            wasRunning = startUp.program()->test().isRunning();
             window->close();
         } else {
             window->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();

@@ -228,22 +228,24 @@ void PassageView::showLine(int lineIndex)
         if (i < m_line.end)
             m_line.clusterBegin[k] = begin;
     }
-    measureInk(line);
+    measureReach(line);
 }
 
-// Each cluster's ink, as its glyphs' boxes: once per line, so that a key only looks it up.
-void PassageView::measureInk(const QTextLine &line)
+// Everything each cluster's paint can touch: its box, for the mark and the cue, and its ink, as
+// its glyphs' boxes. Once per line, so that a key only looks it up.
+void PassageView::measureReach(const QTextLine &line)
 {
-    m_line.ink.assign(m_line.xs.size() - 1, QRectF());
+    m_line.reach.assign(m_line.xs.size() - 1, QRectF());
     for (int i = m_line.first; i < m_line.end; i = clusterEnd(i)) {
-        QRectF &ink = m_line.ink[size_t(i - m_line.first)];
+        QRectF &reach = m_line.reach[size_t(i - m_line.first)];
+        reach = advanceBox(i, clusterEnd(i));
         const int from = utf16(i);
         for (const QGlyphRun &run : line.glyphRuns(from, utf16(clusterEnd(i)) - from)) {
             const QRawFont font = run.rawFont();
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype g = 0; g < glyphs.size() && g < positions.size(); ++g)
-                ink |= font.boundingRect(glyphs[g]).translated(positions[g]);
+                reach |= font.boundingRect(glyphs[g]).translated(positions[g]);
         }
     }
 }
@@ -275,7 +277,7 @@ QRect PassageView::rectOfChars(int first, int end) const
 {
     QRectF reach;
     for (int i = m_line.clusterBegin[size_t(first - m_line.first)]; i < end; i = clusterEnd(i))
-        reach |= paintedArea(i);
+        reach |= m_line.reach[size_t(i - m_line.first)];
     return reach.translated(lineOrigin())
                .toAlignedRect()
                .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin) &
@@ -290,13 +292,6 @@ QRectF PassageView::advanceBox(int first, int end) const
     const qreal b = xAt(end);
     const QTextLine line = m_layout->lineAt(m_line.index);
     return QRectF(std::min(a, b), line.y(), std::abs(b - a), line.height());
-}
-
-// Everything a cluster's paint can touch: its box, for the mark and the cue, and its ink.
-QRectF PassageView::paintedArea(int clusterFirst) const
-{
-    return advanceBox(clusterFirst, clusterEnd(clusterFirst)) |
-           m_line.ink[size_t(clusterFirst - m_line.first)];
 }
 
 void PassageView::paintEvent(QPaintEvent *event)
@@ -321,7 +316,7 @@ void PassageView::paintEvent(QPaintEvent *event)
                              .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin)
                              .translated(-origin);
     auto touches = [&](int cluster) {
-        return paintedArea(cluster).intersects(dirty);
+        return m_line.reach[size_t(cluster - m_line.first)].intersects(dirty);
     };
     int i = m_line.first;
     while (i < m_line.end) {

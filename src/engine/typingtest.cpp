@@ -294,18 +294,18 @@ bool TypingTest::joinLastKey(char32_t mark)
     return true;
 }
 
-void TypingTest::AdvanceCar()
-{
-    const int left = m_ports.controls.carLeft();
-    // At or past the last place it jumps back, so the car can never leave its row.
-    m_ports.controls.setCarLeft(left >= kCarLast ? kCarStart : left + kCarStep);
-}
-
 // AdvanceCar undone, for a key that turned out wrong after all.
 void TypingTest::backUpCar()
 {
     const int left = m_ports.controls.carLeft();
     m_ports.controls.setCarLeft(left <= kCarStart ? kCarLast : left - kCarStep);
+}
+
+void TypingTest::AdvanceCar()
+{
+    const int left = m_ports.controls.carLeft();
+    // At or past the last place it jumps back, so the car can never leave its row.
+    m_ports.controls.setCarLeft(left >= kCarLast ? kCarStart : left + kCarStep);
 }
 
 // An empty store gives an empty passage of length 0.

@@ -79,19 +79,8 @@ public:
     void setSettings(const Settings &settings);
 
 private:
-    // The key judged last in the current passage: where, as what, and its verdict.
-    struct LastKey {
-        qint32 pos = -1;
-        char32_t typed = 0;
-        bool right = false;
-    };
-
     QString PickPassage();
     void AdvanceCar();
-    void backUpCar();
-    void judgeKey(char32_t key);
-    bool isExpected(char32_t key) const;
-    bool joinLastKey(char32_t mark);
 
     bool isTimed() const { return m_state.TestSeconds >= 1; }
     bool endTest();
@@ -102,6 +91,17 @@ private:
     void setCaption(Label label, const QString &text);
     void setCaptionIfChanged(Label label, const QString &text);
     const QString &shown(Label label) const { return m_captions[std::size_t(label)]; }
+
+    // The key judged last in the current passage: where, as what, and its verdict.
+    struct LastKey {
+        qint32 pos = -1;
+        char32_t typed = 0;
+        bool right = false;
+    };
+    void judgeKey(char32_t key);
+    bool isExpected(char32_t key) const;
+    bool joinLastKey(char32_t mark);
+    void backUpCar();
 
     const PassageStore &m_store;
     Ports m_ports;

@@ -29,7 +29,11 @@ endfunction()
 
 if(NOT QUORVEL_SANITIZE)
     quorvel_add_compile_flags(-fstack-protector-strong -fstack-clash-protection -fcf-protection
-        -Wformat -Werror=format-security)
+        -Wformat)
+    # GCC refuses this one without -Wformat.
+    set(CMAKE_REQUIRED_FLAGS -Wformat)
+    quorvel_add_compile_flags(-Werror=format-security)
+    unset(CMAKE_REQUIRED_FLAGS)
     # Undefined first: a level set elsewhere would clash with ours.
     add_compile_options("$<${quorvel_optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
     foreach(flag IN ITEMS -Wl,-z,relro -Wl,-z,now)

@@ -57,6 +57,12 @@ MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
             cmdStop->click();
     });
 
+    // F2 asks for the sentence again. As a shortcut of the typing box it never reaches the key
+    // handler, so it is not judged as a key.
+    auto *repeat = new QShortcut(QKeySequence(Qt::Key_F2), txtTyping);
+    repeat->setContext(Qt::WidgetShortcut);
+    connect(repeat, &QShortcut::activated, this, [this] { m_test->repeatSentence(); });
+
     // The Options dialog lives, hidden, from start-up to the end of the run.
     m_frmOptions = new OptionsDialog(this);
     cmdStart->setFocus();
@@ -131,7 +137,8 @@ void MainWindow::createPassageControls()
     txtTyping->setGeometry(twipsRect(240, 2640, 5175, 420));
     txtTyping->setEnabled(false);
     txtTyping->setAccessibleName(QStringLiteral("Type here"));
-    txtTyping->setAccessibleDescription(QStringLiteral("Type the passage shown above"));
+    txtTyping->setAccessibleDescription(
+        QStringLiteral("Type the passage shown above. F2 repeats the sentence."));
     txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
 
     lblAbout = addLabel(this, "lblAbout",

@@ -6,6 +6,7 @@
 
 #include "clockseededrandom.h"
 #include "mainwindow.h"
+#include "qtannouncer.h"
 #include "qtclock.h"
 #include "qtmessagebox.h"
 #include "qtticktimer.h"
@@ -34,12 +35,14 @@ Program::Program(const PassageStore &store, const Ports &standIns)
     : m_window(std::make_unique<MainWindow>(m_passage))
 {
     MainWindow *window = m_window.get();
+    m_announcer = std::make_unique<QtAnnouncer>(window);
     TypingTest::Ports ports{*window,
                             m_passage,
                             portOr(standIns.clock, m_clock),
                             portOr(standIns.timer, m_timer, window),
                             portOr(standIns.messages, m_messages, window),
-                            portOr(standIns.random, m_random)};
+                            portOr(standIns.random, m_random),
+                            m_announcer.get()};
     if (m_timer) {
         QObject::connect(m_timer->timer(), &QTimer::timeout, window, &MainWindow::tmrSpeed_Timer);
     }

@@ -15,6 +15,7 @@ class ClockSeededRandom;
 class MainWindow;
 class MessageBox;
 class PassageStore;
+class QtAnnouncer;
 class QtClock;
 class QtMessageBox;
 class QtTickTimer;
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<QtTickTimer> m_timer;
     std::unique_ptr<QtMessageBox> m_messages;
     std::unique_ptr<ClockSeededRandom> m_random;
+    std::unique_ptr<QtAnnouncer> m_announcer;
     std::unique_ptr<TypingTest> m_test;
 };
 

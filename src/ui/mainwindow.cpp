@@ -57,12 +57,6 @@ MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
             cmdStop->click();
     });
 
-    // F2 asks for the sentence again. As a shortcut of the typing box it never reaches the key
-    // handler, so it is not judged as a key.
-    auto *repeat = new QShortcut(QKeySequence(Qt::Key_F2), txtTyping);
-    repeat->setContext(Qt::WidgetShortcut);
-    connect(repeat, &QShortcut::activated, this, [this] { m_test->repeatSentence(); });
-
     // The Options dialog lives, hidden, from start-up to the end of the run.
     m_frmOptions = new OptionsDialog(this);
     cmdStart->setFocus();
@@ -140,6 +134,7 @@ void MainWindow::createPassageControls()
     txtTyping->setAccessibleDescription(
         QStringLiteral("Type the passage shown above. F2 repeats the sentence."));
     txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
+    connect(txtTyping, &TypingBox::repeatRequested, this, [this] { m_test->repeatSentence(); });
 
     lblAbout = addLabel(this, "lblAbout",
                         QStringLiteral("Quorvel, by the Quorvel Project - quorvel.example.org"),

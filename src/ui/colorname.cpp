@@ -19,7 +19,7 @@ struct Hue {
 
 // Where one hue name gives way to the next, round the colour wheel.
 constexpr Hue kHues[] = {{15, "red"},     {45, "orange"},   {70, "yellow"},
-                         {160, "green"},  {200, "cyan"},    {260, "blue"},
+                         {160, "green"},  {190, "cyan"},    {260, "blue"},
                          {290, "purple"}, {335, "magenta"}, {360, "red"}};
 
 QString greyName(int lightness)

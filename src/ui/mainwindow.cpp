@@ -9,6 +9,7 @@
 #include "captionframe.h"
 #include "carimage.h"
 #include "colorconvert.h"
+#include "figurelabelaccessible.h"
 #include "instructionswindow.h"
 #include "lightbackdrop.h"
 #include "optionsdialog.h"
@@ -92,6 +93,7 @@ void MainWindow::createFigures()
     for (QLabel *figure : {lblSpeed, lblAccuracy, lblNetSpeed, lblTime, lblTimeLeft}) {
         const QString caption = QStringLiteral("lblCap") + figure->objectName().mid(3);
         findChild<QLabel *>(caption, Qt::FindDirectChildrenOnly)->setBuddy(figure);
+        FigureLabelAccessible::quieten(figure);
     }
 }
 
@@ -199,7 +201,12 @@ void MainWindow::setCaption(Label which, const QString &text)
 {
     // The engine already skips captions whose text is unchanged, so the tick repaints only the
     // figures that moved.
-    label(which)->setText(text);
+    QLabel *target = label(which);
+    const QString before = target->text();
+    target->setText(text);
+    // The five figures come first among the labels.
+    if (which <= Label::TimeLeft)
+        FigureLabelAccessible::notifyChanged(target, before);
 }
 
 void MainWindow::setTextColor(Label which, Color color)

@@ -27,7 +27,7 @@ import time
 import tty
 from dataclasses import dataclass
 
-TOOLS = ["Xvfb", "dbus-run-session", "openbox", "orca", "xdotool", "gsettings",
+TOOLS = ["Xvfb", "dbus-run-session", "openbox", "orca", "xdotool", "xprop", "gsettings",
          "speech-dispatcher"]
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -79,9 +79,14 @@ def parse_speech(log_text):
 
 
 class Session:
-    """Quorvel under Orca. Use inside `with`; the program starts with the session."""
+    """Quorvel under Orca. Use inside `with`; the program starts with the session.
 
-    def __init__(self, program, passages, workdir=None):
+    reader=False runs the program with no screen reader and no accessibility bus, as a sighted
+    user's desktop would. speech_log=False runs Orca without its debug log, which costs Orca,
+    and the program that Orca questions, far more than a user's Orca; speech() is then empty,
+    and the session waits a fixed time for Orca instead of for what it says."""
+
+    def __init__(self, program, passages, workdir=None, reader=True, speech_log=True):
         self._own_dir = workdir is None
         self.dir = workdir or tempfile.mkdtemp(prefix="quorvel-a11y-")
         self.log = os.path.join(self.dir, "orca.log")
@@ -89,6 +94,8 @@ class Session:
         self._passages = passages
         self._children = []
         self._env = None
+        self._reader = reader
+        self._speech_log = reader and speech_log
 
     # Setting up and tearing down
 
@@ -171,30 +178,27 @@ class Session:
         return os.ttyname(slave)
 
     def _start_desktop(self):
-        terminal = self._start_log()
         # dbus-run-session ends the bus when its child ends; the child is a shell that starts
         # the desktop's parts and waits, so the session lasts until close().
+        lines = ["set -u", "pids=()",
+                 """trap 'kill "${pids[@]}" 2>/dev/null; wait; exit 0' TERM""",
+                 f'echo $$ > "{self.dir}/shell.pid"']
+
+        def background(command):
+            lines.extend([command + " &", "pids+=($!)"])
+        if self._reader:
+            background(f"{BUS_LAUNCHER} --launch-immediately >/dev/null 2>&1")
+            lines.append("for i in $(seq 100); do gsettings set org.gnome.desktop.interface "
+                         "toolkit-accessibility true 2>/dev/null && break; sleep 0.1; done")
+        background(f"openbox >\"{self.dir}/openbox.out\" 2>&1")
+        if self._reader:
+            debug = f'--debug-file "{self._start_log()}"' if self._speech_log else ""
+            background(f'orca --replace {debug} >"{self.dir}/orca.out" 2>&1')
+        lines += [f'echo "$DBUS_SESSION_BUS_ADDRESS" > "{self.dir}/bus.new"',
+                  f'mv "{self.dir}/bus.new" "{self.dir}/bus"', "wait"]
         script = os.path.join(self.dir, "desktop.sh")
         with open(script, "w") as f:
-            f.write(f"""
-set -u
-pids=()
-trap 'kill "${{pids[@]}}" 2>/dev/null; wait; exit 0' TERM
-echo $$ > "{self.dir}/shell.pid"
-{BUS_LAUNCHER} --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-for i in $(seq 100); do
-  gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null && break
-  sleep 0.1
-done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-orca --replace --debug-file "{terminal}" >"{self.dir}/orca.out" 2>&1 &
-pids+=($!)
-echo "$DBUS_SESSION_BUS_ADDRESS" > "{self.dir}/bus.new"
-mv "{self.dir}/bus.new" "{self.dir}/bus"
-wait
-""")
+            f.write("\n".join(lines) + "\n")
         self._desktop = self._spawn(["dbus-run-session", "--", "bash", script],
                                     stdout=subprocess.DEVNULL,
                                     stderr=open(os.path.join(self.dir, "desktop.err"), "w"))
@@ -202,15 +206,41 @@ wait
                          "the D-Bus session to start")
         with open(os.path.join(self.dir, "bus")) as f:
             self._env["DBUS_SESSION_BUS_ADDRESS"] = f.read().strip()
-        self.wait_for(lambda p: p.text == "Screen reader on.", 60, "Orca to say it is on")
+        # A window mapped while openbox is still starting may never be shown.
+        self._wait_until(self._window_manager_ready, 60, "openbox")
+        if self._speech_log:
+            self.wait_for(lambda p: p.text == "Screen reader on.", 60, "Orca to say it is on")
+        elif self._reader:
+            # Orca's speech starts speech-dispatcher, which makes its socket.
+            socket = os.path.join(self._env["XDG_RUNTIME_DIR"], "speech-dispatcher",
+                                  "speechd.sock")
+            self._wait_until(lambda: os.path.exists(socket), 60, "Orca's speech")
+            time.sleep(1)
 
     def _start_program(self):
-        env = dict(self._env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        env = dict(self._env, QT_QPA_PLATFORM="xcb")
+        if self._reader:
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.program = self._spawn([os.path.join(self.dir, "bin", "quorvel")], env=env,
                                    stdout=subprocess.DEVNULL,
                                    stderr=open(os.path.join(self.dir, "quorvel.err"), "w"))
-        self.wait_for(lambda p: p.text == "Start push button.", 60,
-                      "Orca to read the focused Start button")
+        if self._speech_log:
+            self.wait_for(lambda p: p.text == "Start push button.", 60,
+                          "Orca to read the focused Start button")
+            return
+        self._wait_until(self._window_shown, 60, "the window")
+        time.sleep(2)
+
+    def _window_manager_ready(self):
+        found = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self._env,
+                               capture_output=True, text=True)
+        return "window id" in found.stdout
+
+    def _window_shown(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvel$"],
+                               env=self._env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+        return found.returncode == 0
 
     def close(self):
         """Stops what the session started, newest first, and the speech-dispatcher that Orca

@@ -4,6 +4,7 @@
 
 #include "typingtest.h"
 
+#include "announcer.h"
 #include "clock.h"
 #include "formatting.h"
 #include "messagebox.h"
@@ -53,6 +54,19 @@ private:
     char16_t m_units[2] = {};
     qsizetype m_size = 0;
 };
+
+// What a screen reader says after a wrong key: the character that was to be typed, named where a
+// voice would say nothing or the same for two keys.
+QString wrongKeyCue(const QString &expected)
+{
+    if (expected.isEmpty())
+        return QStringLiteral("Wrong");
+    if (expected == QLatin1String(" "))
+        return QStringLiteral("Wrong, space");
+    if (expected.size() == 1 && expected[0].isUpper())
+        return QStringLiteral("Wrong, capital ") + expected;
+    return QStringLiteral("Wrong, ") + expected;
+}
 
 } // namespace
 
@@ -104,7 +118,8 @@ void TypingTest::cmdStart_Click()
     ResetDisplay();
     m_ports.controls.clearTyping();
     PassageDocument &passage = m_ports.passage;
-    passage.setText(PickPassage());
+    const QString text = PickPassage();
+    passage.setText(text);
     passage.MarkCurrentChar(0, 1);
     passage.ResetPassageColor(0, m_state.PassageLen);
     passage.SelectChars(0, 1);
@@ -118,6 +133,8 @@ void TypingTest::cmdStart_Click()
     m_ports.timer.start();
     m_state.StartTick = m_ports.clock.nowMs();
     m_state.ElapsedMs = 0;
+    // Last, once the typing box has the focus: the screen reader names the box first.
+    announce(m_spoken.start(text));
 }
 
 void TypingTest::cmdStop_Click()
@@ -174,6 +191,7 @@ void TypingTest::tmrSpeed_Timer()
         m_timeLeftWarned = true;
         m_ports.controls.setTextColor(Label::TimeLeft, kRed);
         m_ports.controls.setBold(Label::TimeLeft, true);
+        announce(QStringLiteral("10 seconds left"));
     }
 }
 
@@ -208,9 +226,11 @@ void TypingTest::replacePassage()
     m_state.CharPos = 0;
     m_ports.controls.clearTyping();
     PassageDocument &passage = m_ports.passage;
-    passage.setText(PickPassage());
+    const QString text = PickPassage();
+    passage.setText(text);
     passage.ResetPassageColor(0, m_state.PassageLen);
     passage.SelectChars(0, 1);
+    announce(m_spoken.start(text));
 }
 
 // Keys are judged in NFC, as the passages are kept, whatever the caller hands in. Most layouts
@@ -250,6 +270,7 @@ void TypingTest::judgeKey(char32_t key)
     if (!right) {
         passage.setSelColor(m_state.settings.IncorrectColor);
         ++m_state.ErrorCount;
+        announce(wrongKeyCue(passage.selectedText()));
     } else {
         passage.setSelColor(m_state.settings.CorrectColor);
         AdvanceCar();
@@ -257,6 +278,20 @@ void TypingTest::judgeKey(char32_t key)
     passage.MarkCurrentChar(m_state.CharPos, 1);
     if (passage.selectedText() == QLatin1Char(' '))
         passage.setSpaceCue(true);
+    announce(m_spoken.reached(m_state.CharPos));
+}
+
+void TypingTest::repeatSentence()
+{
+    if (m_running)
+        announce(m_spoken.restFrom(m_state.CharPos));
+}
+
+// The one way out to the screen reader.
+void TypingTest::announce(const QString &text)
+{
+    if (m_ports.announcer && !text.isEmpty())
+        m_ports.announcer->announce(text);
 }
 
 // Whether key is the selected passage character, read back from the passage itself: past its

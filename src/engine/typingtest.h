@@ -7,12 +7,16 @@
 // Quorvel's engine: one TypingTest owns the test state and runs every handler of a typing test.
 // It reaches the outside world only through small ports: MainControls (the main window's labels,
 // buttons and car), PassageDocument (the passage with its colours and marks), Clock, TickTimer,
-// MessageBox and RandomSource. The program's start-up builds the Qt ports and the engine and
-// hands them to the window, which forwards its events here; tests plug in fakes and drive the
-// same code without a display.
+// MessageBox, RandomSource and Announcer (what a screen reader is told). The program's start-up
+// builds the Qt ports and the engine and hands them to the window, which forwards its events here;
+// tests plug in fakes and drive the same code without a display.
 //
 // The road of a key: txtTyping_KeyPress judges it against the passage and updates the counters;
 // the next tmrSpeed_Timer turns the counters into figures and replaces a finished passage.
+//
+// For a typist who listens rather than looks, the engine also decides what a screen reader says
+// and when: the passage a sentence at a time, a cue after each wrong key, and the last ten
+// seconds. The port passes it on and costs nothing while no screen reader runs.
 //
 // The engine only writes to the window. It keeps the text it last wrote to each label, and Stop
 // builds the Results from that text, so the message repeats exactly what the window shows.
@@ -23,6 +27,7 @@
 // harmless.
 
 #include "maincontrols.h"
+#include "spokenpassage.h"
 #include "teststate.h"
 
 #include <QString>
@@ -30,6 +35,7 @@
 
 namespace quorvel {
 
+class Announcer;
 class Clock;
 class MessageBox;
 class PassageDocument;
@@ -46,6 +52,8 @@ public:
         TickTimer &timer;
         MessageBox &messages;
         RandomSource &random;
+        // nullptr when nothing is to be spoken.
+        Announcer *announcer = nullptr;
     };
 
     // The car's row: where it starts, its last place before it jumps back, and one step.
@@ -68,6 +76,9 @@ public:
     // Judges one typed character, any code point as the keyboard or input method sent it; sets
     // key to 0 when the key must not reach the typing box.
     void txtTyping_KeyPress(char32_t &key);
+    // F2 in the typing box: says the rest of the current sentence again, from the next character
+    // to type. It is not a typed key and changes nothing else.
+    void repeatSentence();
 
     // True from Start until Stop.
     bool isRunning() const { return m_running; }
@@ -88,6 +99,7 @@ private:
     void showSettings();
     void showFigures(float elapsed, float timeLeft);
     void replacePassage();
+    void announce(const QString &text);
     void setCaption(Label label, const QString &text);
     void setCaptionIfChanged(Label label, const QString &text);
     const QString &shown(Label label) const { return m_captions[std::size_t(label)]; }
@@ -109,6 +121,7 @@ private:
     bool m_running = false;
     bool m_timeLeftWarned = false;
     LastKey m_lastKey;
+    SpokenPassage m_spoken;
     // The text last written to each label, which is what the window shows.
     std::array<QString, kLabelCount> m_captions;
 };

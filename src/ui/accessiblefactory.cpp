@@ -5,6 +5,8 @@
 #include "accessiblefactory.h"
 
 #include "figurelabelaccessible.h"
+#include "notice.h"
+#include "noticeaccessible.h"
 #include "passageview.h"
 #include "passageviewaccessible.h"
 #include "typingbox.h"
@@ -32,6 +34,8 @@ QAccessibleInterface *AccessibleFactory::create(const QString &className, QObjec
         return new PassageViewAccessible(static_cast<PassageView *>(object));
     if (className == QLatin1String("quorvel::TypingBox"))
         return new TypingBoxAccessible(static_cast<TypingBox *>(object));
+    if (className == QLatin1String("quorvel::Notice"))
+        return new NoticeAccessible(static_cast<Notice *>(object));
     if (className == QLatin1String("QLabel")) {
         auto *label = static_cast<QLabel *>(object);
         if (FigureLabelAccessible::captionOf(label))

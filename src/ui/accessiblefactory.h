@@ -11,7 +11,8 @@ class QString;
 namespace quorvel {
 
 // Gives screen readers what Qt's own accessibility cannot know about the windows: the passage
-// view's text and next character, the typing box's text, and which caption names each figure.
+// view's text and next character, the typing box's text, which caption names each figure, and
+// the notices that carry what the program says.
 class AccessibleFactory {
 public:
     // Safe to call more than once; the factory is installed the first time.

@@ -8,6 +8,16 @@
 
 namespace quorvel {
 
+namespace {
+
+QStringView wholePart(const QString &figure)
+{
+    const qsizetype point = figure.indexOf(QLatin1Char('.'));
+    return QStringView(figure).left(point < 0 ? figure.size() : point);
+}
+
+} // namespace
+
 FigureLabelAccessible::FigureLabelAccessible(QLabel *figure)
     : QAccessibleWidget(figure, QAccessible::StaticText)
 {}
@@ -23,6 +33,20 @@ QLabel *FigureLabelAccessible::captionOf(const QLabel *figure)
             return label;
     }
     return nullptr;
+}
+
+void FigureLabelAccessible::quieten(QLabel *figure)
+{
+    // Never read: the name is built from the caption and the figure.
+    figure->setAccessibleName(figure->objectName());
+}
+
+void FigureLabelAccessible::notifyChanged(QLabel *figure, const QString &before)
+{
+    if (!QAccessible::isActive() || wholePart(before) == wholePart(figure->text()))
+        return;
+    QAccessibleEvent event(figure, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QLabel *FigureLabelAccessible::figure() const

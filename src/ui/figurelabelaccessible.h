@@ -22,6 +22,14 @@ public:
     // The caption that names this label: a sibling label whose buddy it is, or nullptr.
     static QLabel *captionOf(const QLabel *figure);
 
+    // While a test runs the figures change with every tick, twenty times a second; a reader told
+    // of each change is kept busy for nothing. So a figure is quietened, which stops the label's
+    // own notice at every new text (Qt sends none for a label with an accessible name), and its
+    // window calls notifyChanged after each new text, which tells the reader only of a new whole
+    // number: the tenths of a second or of a per cent are read whenever the figure is read.
+    static void quieten(QLabel *figure);
+    static void notifyChanged(QLabel *figure, const QString &before);
+
     QString text(QAccessible::Text t) const override;
 
 private:

@@ -8,6 +8,7 @@
 #include "captionframe.h"
 #include "carimage.h"
 #include "colorconvert.h"
+#include "figurelabelaccessible.h"
 #include "instructionswindow.h"
 #include "lightbackdrop.h"
 #include "optionsexchange.h"
@@ -80,6 +81,7 @@ void MainWindow::createFigures()
     for (QLabel *figure : {lblSpeed, lblAccuracy, lblNetSpeed, lblTime, lblTimeLeft}) {
         const QString caption = QStringLiteral("lblCap") + figure->objectName().mid(3);
         findChild<QLabel *>(caption, Qt::FindDirectChildrenOnly)->setBuddy(figure);
+        FigureLabelAccessible::quieten(figure);
     }
 }
 
@@ -119,8 +121,10 @@ void MainWindow::createPassageControls()
     txtTyping->setGeometry(twipsRect(240, 2640, 5175, 420));
     txtTyping->setEnabled(false);
     txtTyping->setAccessibleName(QStringLiteral("Type here"));
-    txtTyping->setAccessibleDescription(QStringLiteral("Type the passage shown above"));
+    txtTyping->setAccessibleDescription(
+        QStringLiteral("Type the passage shown above. F2 repeats the sentence."));
     txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
+    connect(txtTyping, &TypingBox::repeatRequested, this, [this] { m_test->repeatSentence(); });
 
     lblAbout = addLabel(this, "lblAbout",
                         QStringLiteral("Quorvel, by the Quorvel Project - quorvel.example.org"),
@@ -185,7 +189,12 @@ void MainWindow::setCaption(Label which, const QString &text)
 {
     // The engine already skips captions whose text is unchanged, so the tick repaints only the
     // figures that moved.
-    label(which)->setText(text);
+    QLabel *target = label(which);
+    const QString before = target->text();
+    target->setText(text);
+    // The five figures come first among the labels.
+    if (which <= Label::TimeLeft)
+        FigureLabelAccessible::notifyChanged(target, before);
 }
 
 void MainWindow::setTextColor(Label which, Color color)

@@ -6,6 +6,7 @@
 
 #include "captionframe.h"
 #include "colorconvert.h"
+#include "colorname.h"
 #include "colorpicker.h"
 #include "twips.h"
 #include "uifonts.h"
@@ -112,6 +113,19 @@ void OptionsDialog::createTimeFrame()
     for (QRadioButton *button : m_options) {
         m_timeGroup->addButton(button);
     }
+    connect(m_timeGroup, &QButtonGroup::buttonToggled, this, &OptionsDialog::tabToSelectedOption);
+}
+
+// Desktop convention, which screen readers rely on: Tab enters the group at the selected option
+// and the arrow keys move the selection within it. Qt only moves the tab stop once an option
+// has had the focus, so a dialog opening on a later option would be entered at the first.
+void OptionsDialog::tabToSelectedOption()
+{
+    const QAbstractButton *selected = m_timeGroup->checkedButton();
+    for (QRadioButton *button : m_options) {
+        const bool tabStop = selected ? button == selected : button == m_options.front();
+        button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void OptionsDialog::createColorFrame()
@@ -181,12 +195,15 @@ void OptionsDialog::setCorrectSwatch(Color color)
 {
     m_correctColor = color;
     paintSwatch(m_txtCorrect, color);
+    // Heard after the button's name: "Correct Characters: push button, blue".
+    m_cmdCorrect->setAccessibleDescription(colorName(color));
 }
 
 void OptionsDialog::setIncorrectSwatch(Color color)
 {
     m_incorrectColor = color;
     paintSwatch(m_txtIncorrect, color);
+    m_cmdIncorrect->setAccessibleDescription(colorName(color));
 }
 
 void OptionsDialog::reject()

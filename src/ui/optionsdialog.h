@@ -56,6 +56,7 @@ private:
     void createTimeFrame();
     void createColorFrame();
     void orderTabs();
+    void tabToSelectedOption();
 
     QPushButton *m_cmdOK = nullptr;
     QPushButton *m_cmdCancel = nullptr;

@@ -9,6 +9,8 @@
 #include "passageview.h"
 
 #include <QColor>
+#include <QTimer>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -23,6 +25,11 @@ bool sameStyle(const PassageModel::CharStyle &a, const PassageModel::CharStyle &
 {
     return a.color == b.color && a.current == b.current && a.spaceCue == b.spaceCue;
 }
+
+// attributes() looks for a run of alike characters only within the block of kRunBlock characters
+// that holds the offset: a request then costs the same however long the passage, and requests
+// for neighbouring offsets agree on where each run begins and ends.
+constexpr int kRunBlock = 128;
 
 } // namespace
 
@@ -61,10 +68,25 @@ void PassageViewAccessible::notifyTextReplaced(PassageView *view)
     notifyCharsChanged(view);
 }
 
+// A key changes the passage in steps: the mark leaves one character, which takes its colour,
+// and goes to the next. The reader is told once, when the key is done, so it never sees the
+// caret jump to the end of the passage and back.
 void PassageViewAccessible::notifyCharsChanged(PassageView *view)
 {
     PassageViewAccessible *self = find(view);
+    if (!self || self->m_changePending)
+        return;
+    self->m_changePending = true;
+    QTimer::singleShot(0, view, [view] { sendChanges(view); });
+}
+
+void PassageViewAccessible::sendChanges(PassageView *view)
+{
+    auto *self = dynamic_cast<PassageViewAccessible *>(QAccessible::queryAccessibleInterface(view));
     if (!self)
+        return;
+    self->m_changePending = false;
+    if (!QAccessible::isActive())
         return;
     QAccessibleEvent colours(view, QAccessible::TextAttributeChanged);
     QAccessible::updateAccessibility(&colours);
@@ -147,14 +169,16 @@ QString PassageViewAccessible::attributes(int offset, int *startOffset, int *end
     *startOffset = *endOffset = -1;
     if (offset < 0 || offset >= characterCount())
         return QString();
-    // The run of characters around offset that look alike.
+    // The run of characters around offset that look alike, within its block.
     const int index = charAt(offset);
     const PassageModel::CharStyle &style = model().styleAt(index);
+    const int low = index - index % kRunBlock;
+    const int high = std::min(model().length(), low + kRunBlock);
     int first = index;
-    while (first > 0 && sameStyle(model().styleAt(first - 1), style))
+    while (first > low && sameStyle(model().styleAt(first - 1), style))
         --first;
     int end = index + 1;
-    while (end < model().length() && sameStyle(model().styleAt(end), style))
+    while (end < high && sameStyle(model().styleAt(end), style))
         ++end;
     *startOffset = utf16(first);
     *endOffset = utf16(end);

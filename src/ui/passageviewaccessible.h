@@ -18,7 +18,8 @@ public:
     explicit PassageViewAccessible(PassageView *view);
 
     // Called by the view when its model reports a change; they send the matching accessibility
-    // events, and cost nothing while no assistive technology listens.
+    // events, and cost nothing while no assistive technology listens. Changes to characters are
+    // sent once the event that made them is handled, as one.
     static void notifyTextReplaced(PassageView *view);
     static void notifyCharsChanged(PassageView *view);
 
@@ -42,10 +43,12 @@ private:
     int charAt(int offset) const;
     int utf16(int index) const;
     static PassageViewAccessible *find(PassageView *view);
+    static void sendChanges(PassageView *view);
 
     // What the assistive technology was last told, so events can describe the change.
     QString m_reportedText;
     int m_reportedCursor = 0;
+    bool m_changePending = false;
 };
 
 } // namespace quorvel

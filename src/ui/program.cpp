@@ -8,6 +8,7 @@
 #include "clockseededrandom.h"
 #include "mainwindow.h"
 #include "optionsdialog.h"
+#include "qtannouncer.h"
 #include "qtclock.h"
 #include "qtcolorpicker.h"
 #include "qtmessagebox.h"
@@ -59,12 +60,14 @@ std::unique_ptr<MainWindow> Program::makeWindow()
 TypingTest::Ports Program::enginePorts(const StandIns &standIns)
 {
     MainWindow *window = m_window.get();
+    m_announcer = std::make_unique<QtAnnouncer>(window);
     TypingTest::Ports ports{*window,
                             m_passage,
                             portOr(standIns.clock, m_clock),
                             portOr(standIns.timer, m_timer, window),
                             portOr(standIns.messages, m_messages, window),
-                            portOr(standIns.random, m_random)};
+                            portOr(standIns.random, m_random),
+                            m_announcer.get()};
     if (m_timer) {
         QObject::connect(m_timer->timer(), &QTimer::timeout, window, &MainWindow::tmrSpeed_Timer);
     }

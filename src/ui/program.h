@@ -19,6 +19,7 @@ class MainWindow;
 class MessageBox;
 class OptionsDialog;
 class PassageStore;
+class QtAnnouncer;
 class QtClock;
 class QtColorPicker;
 class QtMessageBox;
@@ -69,6 +70,8 @@ private:
     std::unique_ptr<QtMessageBox> m_messages;
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<QtColorPicker> m_colorPicker;
+    // Before the engine, which is handed it while being built.
+    std::unique_ptr<QtAnnouncer> m_announcer;
     TypingTest m_test;
     OptionsExchange m_optionsExchange;
 };

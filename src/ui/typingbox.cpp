@@ -136,6 +136,13 @@ QVariant TypingBox::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void TypingBox::keyPressEvent(QKeyEvent *event)
 {
+    // Taken here rather than as a shortcut: while a screen reader runs, Qt holds each key until
+    // the reader has seen it, and a shortcut would overtake the keys typed just before it.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        emit repeatRequested();
+        event->accept();
+        return;
+    }
     // Tab moves the focus and Esc belongs to the window's Stop; Delete and Alt or Meta
     // combinations type no character.
     const int key = event->key();

@@ -45,6 +45,10 @@ public:
     QSize sizeHint() const override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+signals:
+    // F2: the typist asks to hear the sentence again. It is no key of the test.
+    void repeatRequested();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;

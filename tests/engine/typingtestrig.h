@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "fakeannouncer.h"
 #include "fakerandom.h"
 #include "fakes.h"
 #include "passagemodel.h"
@@ -16,11 +17,11 @@
 namespace quorvel {
 
 // A whole typing test on fakes: a real passage store and passage model, a fake window, clock,
-// timer and message box. Ticks are given as milliseconds since Start.
+// timer, message box and screen reader. Ticks are given as milliseconds since Start.
 class TypingTestRig {
 public:
     explicit TypingTestRig(const QStringList &passages, const QString &testLength = "1 Minute")
-        : test(store, {controls, passage, clock, timer, messages, random})
+        : test(store, {controls, passage, clock, timer, messages, random, &announcer})
     {
         QByteArray file = QByteArray::number(passages.size()) + "\r\n";
         for (const QString &line : passages)
@@ -68,6 +69,7 @@ public:
     FakeTimer timer;
     FakeMessageBox messages;
     FakeRandom random;
+    FakeAnnouncer announcer;
     TypingTest test;
     qint64 startMs = 0;
 };

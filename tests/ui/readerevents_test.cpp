@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader is sent while a test runs, which it must answer for: a key moves the
+// passage's caret once, straight to the next character, and the figures tell of a new whole
+// number only, not of every tenth at every tick.
+#include "fakes.h"
+#include "mainwindow.h"
+#include "passagestore.h"
+#include "program.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace quorvel {
+namespace {
+
+struct Sent {
+    QString object;
+    QAccessible::Event type;
+    int cursor;
+};
+
+std::vector<Sent> sent;
+
+void listen(QAccessibleEvent *event)
+{
+    const int cursor = event->type() == QAccessible::TextCaretMoved
+                           ? static_cast<QAccessibleTextCursorEvent *>(event)->cursorPosition()
+                           : -1;
+    sent.push_back({event->object()->objectName(), event->type(), cursor});
+}
+
+int count(const char *object, QAccessible::Event type)
+{
+    int n = 0;
+    for (const Sent &event : sent)
+        n += event.object == QLatin1String(object) && event.type == type ? 1 : 0;
+    return n;
+}
+
+class ReaderEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
+        program =
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
+        window = &program->window();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        box = window->findChild<QWidget *>(QStringLiteral("txtTyping"));
+        sent.clear();
+        previousHandler = QAccessible::installUpdateHandler(&listen);
+        platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        ASSERT_NE(platform, nullptr);
+        platform->setActive(true);
+        window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+        QApplication::processEvents();
+        sent.clear();
+    }
+
+    void TearDown() override
+    {
+        if (platform)
+            platform->setActive(false);
+        QAccessible::installUpdateHandler(previousHandler);
+    }
+
+    void tickAt(qint64 ms)
+    {
+        clock.now = 1000 + ms;
+        program->test().tmrSpeed_Timer();
+    }
+
+    PassageStore store;
+    FakeClock clock;
+    FirstPassage random;
+    FakeTimer timer;
+    FakeMessageBox messages;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
+    QWidget *box = nullptr;
+    QAccessible::UpdateHandler previousHandler = nullptr;
+    QPlatformAccessibility *platform = nullptr;
+};
+
+TEST_F(ReaderEventsTest, AKeyMovesThePassageCaretOnceToTheNextCharacter)
+{
+    int next = 0;
+    for (const char *key : {"a", "x", " "}) {
+        sent.clear();
+        QTest::keyClicks(box, QLatin1String(key));
+        QApplication::processEvents();
+        ++next;
+        EXPECT_EQ(count("rtfToType", QAccessible::TextAttributeChanged), 1) << key;
+        ASSERT_EQ(count("rtfToType", QAccessible::TextCaretMoved), 1) << key;
+        for (const Sent &event : sent) {
+            if (event.object == QLatin1String("rtfToType") &&
+                event.type == QAccessible::TextCaretMoved) {
+                EXPECT_EQ(event.cursor, next) << key;
+            }
+        }
+    }
+}
+
+TEST_F(ReaderEventsTest, KeysTypedBeforeTheReaderIsToldAreToldAsOne)
+{
+    QTest::keyClicks(box, QStringLiteral("ab"));
+    QApplication::processEvents();
+    EXPECT_EQ(count("rtfToType", QAccessible::TextCaretMoved), 1);
+    EXPECT_EQ(count("txtTyping", QAccessible::TextInserted), 2) << "each key is still echoed";
+}
+
+TEST_F(ReaderEventsTest, FiguresTellOfANewWholeNumberOnly)
+{
+    for (qint64 ms = 50; ms <= 2000; ms += 50)
+        tickAt(ms);
+    // Time and time left pass two whole seconds; their tenths changed forty times.
+    EXPECT_EQ(count("lblTime", QAccessible::NameChanged), 2);
+    EXPECT_EQ(count("lblTimeLeft", QAccessible::NameChanged), 2);
+    const auto *time = window->findChild<QLabel *>(QStringLiteral("lblTime"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(const_cast<QLabel *>(time))->text(QAccessible::Name),
+        QStringLiteral("Time 2.0"))
+        << "read when asked, the figure is exact";
+
+    sent.clear();
+    QTest::keyClicks(box, QStringLiteral("ax"));
+    tickAt(2050);
+    EXPECT_EQ(count("lblAccuracy", QAccessible::NameChanged), 1) << "100.0 to 50.0";
+}
+
+TEST_F(ReaderEventsTest, WithoutAReaderNothingIsSent)
+{
+    platform->setActive(false);
+    QTest::keyClicks(box, QStringLiteral("ab"));
+    for (qint64 ms = 50; ms <= 2000; ms += 50)
+        tickAt(ms);
+    QApplication::processEvents();
+    EXPECT_TRUE(sent.empty()) << sent.size();
+}
+
+// A request for the passage's text attributes costs the same however long the passage: the
+// run of alike characters around the offset is looked for nearby only, and the stretches meet.
+TEST(PassageAttributes, ALongRunIsReportedInANearbyStretch)
+{
+    PassageStore store;
+    ASSERT_TRUE(
+        store.loadFromBytes(onePassageFile(QByteArray(5000, 'a')), QStringLiteral("p")).isEmpty());
+    FakeClock clock;
+    FirstPassage random;
+    FakeTimer timer;
+    FakeMessageBox messages;
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
+    program.window().findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+    QAccessibleTextInterface *text =
+        QAccessible::queryAccessibleInterface(
+            program.window().findChild<QWidget *>(QStringLiteral("rtfToType")))
+            ->textInterface();
+    ASSERT_NE(text, nullptr);
+    int start = -1;
+    int end = -1;
+    const QString plain = text->attributes(2500, &start, &end);
+    EXPECT_LE(start, 2500);
+    EXPECT_GT(end, 2500);
+    EXPECT_LE(end - start, 128);
+    int start2 = -1;
+    int end2 = -1;
+    EXPECT_EQ(text->attributes(end, &start2, &end2), plain) << "the next stretch looks the same";
+    EXPECT_EQ(start2, end);
+}
+
+} // namespace
+} // namespace quorvel

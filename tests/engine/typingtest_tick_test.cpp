@@ -151,6 +151,24 @@ TEST(Tick, OneMinuteTestWarnsAtTenSecondsAndStopsAtZero)
     EXPECT_FALSE(rig.controls[Label::TimeLeft].bold);
 }
 
+// The warning belongs to each test: a second test warns again at its own ten seconds left.
+TEST(Tick, EveryTimedTestWarnsAtItsOwnTenSeconds)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun first = runOneMinute(rig, 70000, 70000);
+    ASSERT_EQ(first.stoppedAt, 60000);
+    const TimedRun second = runOneMinute(rig, 70000, 70000);
+    EXPECT_EQ(second.warnedAt, 50000);
+    EXPECT_EQ(second.stoppedAt, 60000);
+
+    // Stopped by hand inside the warning, then started again.
+    rig.start();
+    rig.tickAt(50000);
+    ASSERT_EQ(rig.controls[Label::TimeLeft].color, kRed);
+    rig.test.cmdStop_Click();
+    EXPECT_EQ(runOneMinute(rig, 70000, 70000).warnedAt, 50000);
+}
+
 TEST(Tick, ALateTickStillEndsATimedTest)
 {
     TypingTestRig rig({kTenLetters});

@@ -204,6 +204,23 @@ TEST(Tick, UnlimitedTestKeepsItsHiddenTimeLeftAndNeverStopsOrWarns)
     EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 0);
 }
 
+// Typed to its last character and not one key further, a passage is finished.
+TEST(Tick, ReplacesAPassageTypedExactlyToItsLastCharacter)
+{
+    TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
+    rig.random.push(0.0f);
+    rig.start();
+    rig.type(QStringLiteral("ab"));
+    ASSERT_EQ(rig.test.state().CharPos, 2);
+
+    rig.random.push(0.75f);
+    rig.tickAt(500);
+
+    EXPECT_EQ(rig.passage.text(), "cde");
+    EXPECT_EQ(rig.test.state().CharPos, 0);
+    EXPECT_EQ(rig.controls.typing, QString());
+}
+
 TEST(Tick, ReplacesTheFinishedPassageAtTheFirstTickAfterItsEnd)
 {
     TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});

@@ -204,41 +204,46 @@ TEST(Tick, UnlimitedTestKeepsItsHiddenTimeLeftAndNeverStopsOrWarns)
     EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 0);
 }
 
+// A test on "ab", with "cde" queued as the passage that follows it.
+void startOnAbBeforeCde(TypingTestRig &rig)
+{
+    rig.random.push(0.0f);
+    rig.random.push(0.75f);
+    rig.start();
+}
+
+void expectCdeFromItsStart(const TypingTestRig &rig)
+{
+    EXPECT_EQ(rig.passage.text(), "cde");
+    EXPECT_EQ(rig.test.state().PassageLen, 3);
+    EXPECT_EQ(rig.test.state().CharPos, 0);
+    EXPECT_EQ(rig.controls.typing, QString());
+}
+
 // Typed to its last character and not one key further, a passage is finished.
 TEST(Tick, ReplacesAPassageTypedExactlyToItsLastCharacter)
 {
     TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
-    rig.random.push(0.0f);
-    rig.start();
+    startOnAbBeforeCde(rig);
     rig.type(QStringLiteral("ab"));
     ASSERT_EQ(rig.test.state().CharPos, 2);
-
-    rig.random.push(0.75f);
     rig.tickAt(500);
-
-    EXPECT_EQ(rig.passage.text(), "cde");
-    EXPECT_EQ(rig.test.state().CharPos, 0);
-    EXPECT_EQ(rig.controls.typing, QString());
+    expectCdeFromItsStart(rig);
 }
 
 TEST(Tick, ReplacesTheFinishedPassageAtTheFirstTickAfterItsEnd)
 {
     TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
-    rig.random.push(0.0f);
-    rig.start();
+    startOnAbBeforeCde(rig);
     rig.type(QStringLiteral("a"));
     rig.tickAt(500);
     EXPECT_EQ(rig.passage.text(), "ab") << "not finished yet";
     rig.type(QStringLiteral("bxy"));
     EXPECT_EQ(rig.test.state().CharPos, 4);
 
-    rig.random.push(0.75f);
     rig.tickAt(1000);
 
-    EXPECT_EQ(rig.passage.text(), "cde");
-    EXPECT_EQ(rig.test.state().PassageLen, 3);
-    EXPECT_EQ(rig.test.state().CharPos, 0);
-    EXPECT_EQ(rig.controls.typing, QString());
+    expectCdeFromItsStart(rig);
     EXPECT_EQ(rig.controls.clearCount, 2);
     EXPECT_EQ(rig.passage.currentChar(), -1) << "the first character stays unmarked";
     EXPECT_EQ(rig.passage.selStart(), 0);

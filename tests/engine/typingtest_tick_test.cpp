@@ -151,6 +151,24 @@ TEST(Tick, OneMinuteTestWarnsAtTenSecondsAndStopsAtZero)
     EXPECT_FALSE(rig.controls[Label::TimeLeft].bold);
 }
 
+// The warning belongs to each test: a second test warns again at its own ten seconds left.
+TEST(Tick, EveryTimedTestWarnsAtItsOwnTenSeconds)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun first = runOneMinute(rig, 70000, 70000);
+    ASSERT_EQ(first.stoppedAt, 60000);
+    const TimedRun second = runOneMinute(rig, 70000, 70000);
+    EXPECT_EQ(second.warnedAt, 50000);
+    EXPECT_EQ(second.stoppedAt, 60000);
+
+    // Stopped by hand inside the warning, then started again.
+    rig.start();
+    rig.tickAt(50000);
+    ASSERT_EQ(rig.controls[Label::TimeLeft].color, kRed);
+    rig.test.cmdStop_Click();
+    EXPECT_EQ(runOneMinute(rig, 70000, 70000).warnedAt, 50000);
+}
+
 TEST(Tick, ALateTickStillEndsATimedTest)
 {
     TypingTestRig rig({kTenLetters});
@@ -198,24 +216,46 @@ TEST(Tick, UnlimitedTestKeepsItsHiddenTimeLeftAndNeverStopsOrWarns)
     EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 0);
 }
 
+// A test on "ab", with "cde" queued as the passage that follows it.
+void startOnAbBeforeCde(TypingTestRig &rig)
+{
+    rig.random.push(0.0f);
+    rig.random.push(0.75f);
+    rig.start();
+}
+
+void expectCdeFromItsStart(const TypingTestRig &rig)
+{
+    EXPECT_EQ(rig.passage.text(), "cde");
+    EXPECT_EQ(rig.test.state().PassageLen, 3);
+    EXPECT_EQ(rig.test.state().CharPos, 0);
+    EXPECT_EQ(rig.controls.typing, QString());
+}
+
+// Typed to its last character and not one key further, a passage is finished.
+TEST(Tick, ReplacesAPassageTypedExactlyToItsLastCharacter)
+{
+    TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
+    startOnAbBeforeCde(rig);
+    rig.type(QStringLiteral("ab"));
+    ASSERT_EQ(rig.test.state().CharPos, 2);
+    rig.tickAt(500);
+    expectCdeFromItsStart(rig);
+}
+
 TEST(Tick, ReplacesTheFinishedPassageAtTheFirstTickAfterItsEnd)
 {
     TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
-    rig.random.push(0.0f);
-    rig.start();
+    startOnAbBeforeCde(rig);
     rig.type(QStringLiteral("a"));
     rig.tickAt(500);
     EXPECT_EQ(rig.passage.text(), "ab") << "not finished yet";
     rig.type(QStringLiteral("bxy"));
     EXPECT_EQ(rig.test.state().CharPos, 4);
 
-    rig.random.push(0.75f);
     rig.tickAt(1000);
 
-    EXPECT_EQ(rig.passage.text(), "cde");
-    EXPECT_EQ(rig.test.state().PassageLen, 3);
-    EXPECT_EQ(rig.test.state().CharPos, 0);
-    EXPECT_EQ(rig.controls.typing, QString());
+    expectCdeFromItsStart(rig);
     EXPECT_EQ(rig.controls.clearCount, 2);
     EXPECT_EQ(rig.passage.currentChar(), -1) << "the first character stays unmarked";
     EXPECT_EQ(rig.passage.selStart(), 0);

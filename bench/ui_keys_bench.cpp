@@ -7,11 +7,11 @@
 // measured for a plain QTextEdit that colours each character through QTextCursor, the obvious way
 // to build the passage view, and the cost of bringing up a new passage is printed as well. Ends
 // with "figure <name> <value>" lines for bench/run.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
 #include "uifonts.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -94,15 +94,15 @@ struct OurRun {
 
 // Types the rest of the passage straight to the judge, untimed, then times the tick that brings
 // the next passage.
-double nextPassageAtTick(MainWindow &window, const QString &passage, int typed)
+double nextPassageAtTick(Program &program, const QString &passage, int typed)
 {
     for (; typed < passage.size(); ++typed) {
         char32_t key = char32_t(keyFor(passage, typed));
-        window.test().txtTyping_KeyPress(key);
+        program.test().txtTyping_KeyPress(key);
     }
     repaintNow();
     const auto t0 = Clock_::now();
-    window.test().tmrSpeed_Timer();
+    program.test().tmrSpeed_Timer();
     repaintNow();
     return microsecondsSince(t0);
 }
@@ -111,9 +111,9 @@ OurRun runOurs(const QString &passage, int wantedKeys)
 {
     PassageStore store;
     store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("bench"));
-    StillClock clock;
-    RecordingMessages messages;
-    Program program(store, Program::Ports{&clock, nullptr, &messages, nullptr});
+    FakeClock clock;
+    FakeMessageBox messages;
+    Program program(store, Program::StandIns{&clock, nullptr, &messages, nullptr});
     MainWindow &window = program.window();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -139,7 +139,7 @@ OurRun runOurs(const QString &passage, int wantedKeys)
             repaintNow();
             run.keys.push_back(microsecondsSince(t0));
         }
-        run.tickChanges.push_back(nextPassageAtTick(window, passage, typed));
+        run.tickChanges.push_back(nextPassageAtTick(program, passage, typed));
         stop->click();
         repaintNow();
     }

@@ -12,12 +12,12 @@
 // box emptied and the repaint, for passages of 50, 1,000 and 32,767 characters.
 //
 // Prints a readable account and "figure <name> <value>" lines for bench/run.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "processstats.h"
 #include "program.h"
 #include "settings.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -72,7 +72,7 @@ public:
     {
         m_store.loadFromBytes(passageFile, QStringLiteral("bench"));
         m_program = std::make_unique<Program>(
-            m_store, Program::Ports{&m_clock, nullptr, &m_messages, nullptr});
+            m_store, Program::StandIns{&m_clock, nullptr, &m_messages, nullptr});
         m_window = &m_program->window();
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window))
@@ -83,9 +83,9 @@ public:
 
     void start(const QString &testLength)
     {
-        Settings settings = m_window->test().settings();
+        Settings settings = m_program->test().settings();
         settings.TestLength = testLength;
-        m_window->test().setSettings(settings);
+        m_program->test().setSettings(settings);
         m_window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
         // The real timer would tick on its own in the middle of a timed step.
         m_window->findChild<QTimer *>(QStringLiteral("tmrSpeed"))->stop();
@@ -120,7 +120,7 @@ public:
     void typeNextKey(bool wrong)
     {
         const PassageModel &passage = m_window->passage();
-        const int pos = m_window->test().state().CharPos;
+        const int pos = m_program->test().state().CharPos;
         const char key = wrong || pos >= passage.length() ? '#' : char(passage.charAt(pos));
         QTest::keyClick(m_typing, key);
         settle();
@@ -129,24 +129,24 @@ public:
     // The rest of the passage, straight to the judge and untimed, then its repaint.
     void finishPassage()
     {
-        while (m_window->test().state().CharPos < m_window->test().state().PassageLen) {
-            char32_t key = m_window->passage().charAt(m_window->test().state().CharPos);
-            m_window->test().txtTyping_KeyPress(key);
+        while (m_program->test().state().CharPos < m_program->test().state().PassageLen) {
+            char32_t key = m_window->passage().charAt(m_program->test().state().CharPos);
+            m_program->test().txtTyping_KeyPress(key);
         }
         settle();
     }
 
-    bool running() { return m_window->test().isRunning(); }
+    bool running() { return m_program->test().isRunning(); }
     float timeLeft() const
     {
-        const TestState &state = m_window->test().state();
+        const TestState &state = m_program->test().state();
         return float(state.TestSeconds) - float(state.ElapsedMs) / 1000.0f;
     }
 
 private:
     PassageStore m_store;
-    StillClock m_clock;
-    RecordingMessages m_messages;
+    FakeClock m_clock;
+    FakeMessageBox m_messages;
     std::unique_ptr<Program> m_program;
     MainWindow *m_window = nullptr;
     QWidget *m_typing = nullptr;

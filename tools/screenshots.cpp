@@ -10,6 +10,7 @@
 // Usage: quorvel_screenshots <passage file> <output.png> [--dark]
 
 #include "aboutwindow.h"
+#include "fakes.h"
 #include "instructionswindow.h"
 #include "mainwindow.h"
 #include "optionsdialog.h"
@@ -17,7 +18,6 @@
 #include "passagestore.h"
 #include "program.h"
 #include "typingbox.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -105,7 +105,7 @@ QImage sheet(const std::vector<QPixmap> &shots, const QColor &background)
 }
 
 // Types the first part of the passage, two keys of it wrong, and lets the figures catch up.
-void typeSome(MainWindow &window, StillClock &clock)
+void typeSome(MainWindow &window, FakeClock &clock)
 {
     window.findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
     QString typed = window.passage().text().left(24);
@@ -130,9 +130,9 @@ int run(const QString &dataPath, const QString &outPath, bool dark)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    Program program(store, Program::Ports{&clock, nullptr, nullptr, &random});
+    Program program(store, Program::StandIns{&clock, nullptr, nullptr, &random});
     MainWindow &window = program.window();
     window.show();
     wait(100);

@@ -29,7 +29,7 @@ void PassageDocument::UnmarkChar(int start, int length)
 void PassageDocument::ResetPassageColor(int start, int length)
 {
     SelectChars(start, length);
-    setSelColor(kBlack);
+    resetSelColor();
 }
 
 } // namespace quorvel

@@ -16,7 +16,7 @@ class PassageDocument {
 public:
     virtual ~PassageDocument() = default;
 
-    // Replaces everything: no marks, all black, selection at 0 with length 0.
+    // Replaces everything: no marks, nothing judged, selection at 0 with length 0.
     virtual void setText(const QString &text) = 0;
     // A start at or past the end puts it at the end.
     virtual void setSelStart(int start) = 0;
@@ -24,7 +24,11 @@ public:
     virtual void setSelLength(int length) = 0;
     // "" when nothing is selected.
     virtual QString selectedText() const = 0;
+    // A verdict: the selected characters are judged and take this colour, black included.
     virtual void setSelColor(Color color) = 0;
+    // The selected characters back to not judged, which shows as black. A typist may choose
+    // black for right or wrong keys, so black alone cannot say that a character awaits its key.
+    virtual void resetSelColor() = 0;
     virtual void setCurrentMark(bool on) = 0;
     virtual void setSpaceCue(bool on) = 0;
 

@@ -89,7 +89,23 @@ template <typename Value> void PassageModel::setSelStyle(Value CharStyle::*field
 
 void PassageModel::setSelColor(Color color)
 {
-    setSelStyle(&CharStyle::color, color);
+    setSelVerdict(true, color);
+}
+
+void PassageModel::resetSelColor()
+{
+    setSelVerdict(false, kBlack);
+}
+
+void PassageModel::setSelVerdict(bool judged, Color color)
+{
+    changeSelection([judged, color](int, CharStyle &style) {
+        if (style.judged == judged && style.color == color)
+            return false;
+        style.judged = judged;
+        style.color = color;
+        return true;
+    });
 }
 
 void PassageModel::setCurrentMark(bool on)

@@ -20,7 +20,9 @@ class PassageListener;
 class PassageModel : public PassageDocument {
 public:
     struct CharStyle {
+        // color means something only once the character is judged; until then it is black.
         Color color = kBlack;
+        bool judged = false;
         bool current = false;
         bool spaceCue = false;
     };
@@ -31,6 +33,7 @@ public:
     void setSelLength(int length) override;
     QString selectedText() const override;
     void setSelColor(Color color) override;
+    void resetSelColor() override;
     void setCurrentMark(bool on) override;
     void setSpaceCue(bool on) override;
 
@@ -52,6 +55,7 @@ private:
     template <typename Change> void changeSelection(Change change);
     // Sets one field of every selected character's style.
     template <typename Value> void setSelStyle(Value CharStyle::*field, Value value);
+    void setSelVerdict(bool judged, Color color);
     void noteMark(int index, bool on);
 
     QString m_text;

@@ -51,9 +51,30 @@ QString toNfc(const QString &text)
     return text.normalized(QString::NormalizationForm_C);
 }
 
-QList<uint> typedKeys(const QString &text)
+namespace {
+
+// A surrogate or a value past Unicode is no character to normalise: it is judged as it came.
+bool isScalarValue(char32_t key)
 {
-    return toNfc(text).toUcs4();
+    return key <= 0x10FFFF && !QChar::isSurrogate(key);
+}
+
+} // namespace
+
+QList<uint> typedKeys(char32_t key)
+{
+    if (!isScalarValue(key))
+        return {uint(key)};
+    return toNfc(QString::fromUcs4(&key, 1)).toUcs4();
+}
+
+char32_t composedKey(char32_t typed, char32_t key)
+{
+    if (!isScalarValue(typed) || !isScalarValue(key))
+        return 0;
+    const char32_t pair[2] = {typed, key};
+    const QList<uint> composed = toNfc(QString::fromUcs4(pair, 2)).toUcs4();
+    return composed.size() == 1 ? char32_t(composed.front()) : 0;
 }
 
 } // namespace quorvel

@@ -22,8 +22,14 @@ qint32 codePointCount(const QString &text);
 // passage saved decomposed (e followed by U+0301, as some editors write it) must hold it too, or
 // every key after it would be judged one place off.
 QString toNfc(const QString &text);
-// The keys a piece of typed text stands for, as an input method may commit several characters
-// at once, perhaps decomposed: its code points in NFC, one key each.
-QList<uint> typedKeys(const QString &text);
+// Typed keys are judged in NFC too, one code point at a time. A key below U+0300 is NFC on its
+// own and composes with nothing typed before it, so only the rest need the two steps below.
+inline constexpr char32_t kFirstComposingKey = 0x300;
+// The characters a key stands for in NFC: mostly the key itself, but a compatibility singleton
+// becomes its canonical character and a few marks split in two.
+QList<uint> typedKeys(char32_t key);
+// The one character that typed followed by key compose into (e and U+0301 make U+00E9, a Hangul
+// syllable and a final consonant a longer syllable), or 0 when the two stay two characters.
+char32_t composedKey(char32_t typed, char32_t key);
 
 } // namespace quorvel

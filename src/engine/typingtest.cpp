@@ -10,6 +10,7 @@
 #include "messagebox.h"
 #include "passagedocument.h"
 #include "passagestore.h"
+#include "passagetext.h"
 #include "results.h"
 #include "ticktimer.h"
 
@@ -232,6 +233,14 @@ void TypingTest::replacePassage()
     announce(m_spoken.start(text));
 }
 
+// Keys are judged in NFC, as the passages are kept, whatever the caller hands in. Most layouts
+// send a composed character as one key, but some send a combining mark on a key of its own, and
+// an input method may commit text decomposed. Such a mark, coming after the key it belongs to,
+// joins that key: where the two compose into one character, the key is judged again as that
+// character, against the same passage character, and the mark counts as no key of its own. So
+// e followed by U+0301 where the passage has U+00E9 is one right key: the e shows wrong at once
+// and turns right with the mark, and every later key stays in its place. A mark that composes
+// with nothing (q + U+0303 has no composed form) is a key of its own, as the passage holds it.
 void TypingTest::txtTyping_KeyPress(char32_t &key)
 {
     // The typing box is disabled when idle; a stray key then must neither count nor show.
@@ -239,18 +248,29 @@ void TypingTest::txtTyping_KeyPress(char32_t &key)
         key = 0;
         return;
     }
+    if (key < kFirstComposingKey) {
+        judgeKey(key);
+        return;
+    }
+    for (const uint character : typedKeys(key)) {
+        if (!joinLastKey(char32_t(character)))
+            judgeKey(char32_t(character));
+    }
+}
+
+void TypingTest::judgeKey(char32_t key)
+{
     const qint32 old = m_state.CharPos;
     ++m_state.CharPos;
     ++m_state.TotalChars;
     PassageDocument &passage = m_ports.passage;
     passage.UnmarkChar(old, 1);
-    const TypedChar typed(key);
-    // Read back from the passage itself: past its end the selection is empty and never matches.
-    const QString expected = passage.selectedText();
-    if (!typed.valid() || expected != typed.view()) {
+    const bool right = isExpected(key);
+    m_lastKey = LastKey{old, key, right};
+    if (!right) {
         passage.setSelColor(m_state.settings.IncorrectColor);
         ++m_state.ErrorCount;
-        announce(wrongKeyCue(expected));
+        announce(wrongKeyCue(passage.selectedText()));
     } else {
         passage.setSelColor(m_state.settings.CorrectColor);
         AdvanceCar();
@@ -272,6 +292,48 @@ void TypingTest::announce(const QString &text)
 {
     if (m_ports.announcer && !text.isEmpty())
         m_ports.announcer->announce(text);
+}
+
+// Whether key is the selected passage character, read back from the passage itself: past its
+// end the selection is empty and never matches.
+bool TypingTest::isExpected(char32_t key) const
+{
+    const TypedChar typed(key);
+    return typed.valid() && m_ports.passage.selectedText() == typed.view();
+}
+
+bool TypingTest::joinLastKey(char32_t mark)
+{
+    // Start and a new passage put CharPos back to 0, which no judged key leaves behind it, so a
+    // mark never joins a key of another passage.
+    if (m_lastKey.pos < 0 || m_lastKey.pos != m_state.CharPos - 1)
+        return false;
+    const char32_t joined = composedKey(m_lastKey.typed, mark);
+    if (joined == 0)
+        return false;
+    PassageDocument &passage = m_ports.passage;
+    passage.SelectChars(m_lastKey.pos, 1);
+    const bool right = isExpected(joined);
+    passage.setSelColor(right ? m_state.settings.CorrectColor : m_state.settings.IncorrectColor);
+    if (right != m_lastKey.right) {
+        // The key's verdict changes: the error and the car's step follow it.
+        m_state.ErrorCount += right ? -1 : 1;
+        if (right)
+            AdvanceCar();
+        else
+            backUpCar();
+    }
+    m_lastKey.typed = joined;
+    m_lastKey.right = right;
+    passage.SelectChars(m_state.CharPos, 1);
+    return true;
+}
+
+// AdvanceCar undone, for a key that turned out wrong after all.
+void TypingTest::backUpCar()
+{
+    const int left = m_ports.controls.carLeft();
+    m_ports.controls.setCarLeft(left <= kCarStart ? kCarLast : left - kCarStep);
 }
 
 void TypingTest::AdvanceCar()

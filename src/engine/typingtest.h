@@ -64,7 +64,7 @@ public:
     TypingTest(const PassageStore &store, const Ports &ports);
 
     // Start-up once the passages are loaded: settings to their start-up values, figures reset,
-    // car at its starting place. The Options dialog is prepared by its own window.
+    // car at its starting place. The Options dialog is prepared by its exchange.
     void Form_Load();
     void ResetDisplay();
 
@@ -73,7 +73,8 @@ public:
     // Ends a running test without results, as when the window closes under it.
     void abandon();
     void tmrSpeed_Timer();
-    // Judges one typed character; sets key to 0 when the key must not reach the typing box.
+    // Judges one typed character, any code point as the keyboard or input method sent it; sets
+    // key to 0 when the key must not reach the typing box.
     void txtTyping_KeyPress(char32_t &key);
     // F2 in the typing box: says the rest of the current sentence again, from the next character
     // to type. It is not a typed key and changes nothing else.
@@ -103,11 +104,23 @@ private:
     void setCaptionIfChanged(Label label, const QString &text);
     const QString &shown(Label label) const { return m_captions[std::size_t(label)]; }
 
+    // The key judged last in the current passage: where, as what, and its verdict.
+    struct LastKey {
+        qint32 pos = -1;
+        char32_t typed = 0;
+        bool right = false;
+    };
+    void judgeKey(char32_t key);
+    bool isExpected(char32_t key) const;
+    bool joinLastKey(char32_t mark);
+    void backUpCar();
+
     const PassageStore &m_store;
     Ports m_ports;
     TestState m_state;
     bool m_running = false;
     bool m_timeLeftWarned = false;
+    LastKey m_lastKey;
     SpokenPassage m_spoken;
     // The text last written to each label, which is what the window shows.
     std::array<QString, kLabelCount> m_captions;

@@ -5,14 +5,12 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
-#include "accessiblefactory.h"
 #include "captionframe.h"
 #include "carimage.h"
 #include "colorconvert.h"
 #include "figurelabelaccessible.h"
 #include "instructionswindow.h"
 #include "lightbackdrop.h"
-#include "optionsdialog.h"
 #include "optionsexchange.h"
 #include "passagemodel.h"
 #include "passageview.h"
@@ -30,12 +28,12 @@
 
 namespace quorvel {
 
-MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
+MainWindow::MainWindow(PassageModel &passage, TypingTest &test, OptionsExchange &optionsExchange,
+                       QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_passage(passage)
+      m_passage(passage), m_test(&test), m_optionsExchange(&optionsExchange)
 {
-    AccessibleFactory::install();
     setObjectName(QStringLiteral("frmSpeed"));
     setWindowTitle(QStringLiteral("Quorvel"));
     setFont(UiFonts::standard());
@@ -58,20 +56,10 @@ MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
             cmdStop->click();
     });
 
-    // The Options dialog lives, hidden, from start-up to the end of the run.
-    m_frmOptions = new OptionsDialog(this);
     cmdStart->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::attach(TypingTest &test)
-{
-    m_test = &test;
-    m_optionsExchange = std::make_unique<OptionsExchange>(*m_frmOptions, test);
-    m_optionsExchange->prepareForm();
-    test.Form_Load();
-}
 
 void MainWindow::createFigures()
 {

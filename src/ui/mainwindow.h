@@ -9,7 +9,6 @@
 
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -18,29 +17,26 @@ class QShortcut;
 
 namespace quorvel {
 
-class OptionsDialog;
 class OptionsExchange;
 class PassageModel;
 class PassageView;
 class TypingBox;
 
 // frmSpeed: the figures, the options summary, the car, the passage, the typing box and the
-// buttons, at the fixed places of the layout. It holds no test logic: the engine's TypingTest,
-// built with this window as its MainControls, is attached to it; the window forwards every event
-// to it and carries out what it asks.
+// buttons, at the fixed places of the layout. It holds no test logic: it is given the engine's
+// TypingTest, whose MainControls it is, and the Options exchange; it forwards every event to them
+// and carries out what the engine asks.
 class MainWindow : public QWidget, public MainControls {
     Q_OBJECT
 
 public:
-    // Shows the passage from this model, which must outlive the window.
-    explicit MainWindow(PassageModel &passage, QWidget *parent = nullptr);
+    // Shows the passage from this model. The model, the engine and the exchange must outlive the
+    // window; the engine and the exchange may still be unbuilt here, as the engine needs the
+    // window built first, so the constructor only keeps them.
+    MainWindow(PassageModel &passage, TypingTest &test, OptionsExchange &optionsExchange,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The engine behind the window; it must outlive the window. Runs the start-up work, so it
-    // comes before the window is first shown.
-    void attach(TypingTest &test);
-
-    TypingTest &test() { return *m_test; }
     const PassageModel &passage() const { return m_passage; }
 
     void setCaption(Label label, const QString &text) override;
@@ -119,9 +115,9 @@ private:
     std::array<QWidget *, kControlCount> m_controls{};
 
     PassageModel &m_passage;
-    TypingTest *m_test = nullptr;
-    OptionsDialog *m_frmOptions = nullptr;
-    std::unique_ptr<OptionsExchange> m_optionsExchange;
+    // Never null: both are given at construction.
+    TypingTest *const m_test;
+    OptionsExchange *const m_optionsExchange;
     int m_carLeft = TypingTest::kCarStart;
 };
 

@@ -7,7 +7,7 @@
 #include "captionframe.h"
 #include "colorconvert.h"
 #include "colorname.h"
-#include "qtcolorpicker.h"
+#include "colorpicker.h"
 #include "twips.h"
 #include "uifonts.h"
 
@@ -58,9 +58,8 @@ void paintSwatch(QLineEdit *swatch, Color color)
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget *parent)
-    : QDialog(parent), m_platformPicker(std::make_unique<QtColorPicker>()),
-      m_picker(m_platformPicker.get())
+OptionsDialog::OptionsDialog(ColorPicker &picker, QWidget *parent)
+    : QDialog(parent), m_picker(&picker)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -170,11 +169,6 @@ void OptionsDialog::orderTabs()
     for (size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
-}
-
-void OptionsDialog::setColorPicker(ColorPicker *picker)
-{
-    m_picker = picker ? picker : m_platformPicker.get();
 }
 
 void OptionsDialog::showModal()

@@ -9,7 +9,6 @@
 
 #include <QDialog>
 #include <array>
-#include <memory>
 
 class QButtonGroup;
 class QCheckBox;
@@ -29,11 +28,9 @@ class OptionsDialog : public QDialog, public OptionsForm {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(QWidget *parent = nullptr);
+    // The picker chooses the colours for cmdCorrect and cmdIncorrect; it must outlive the dialog.
+    explicit OptionsDialog(ColorPicker &picker, QWidget *parent = nullptr);
     ~OptionsDialog() override;
-
-    // Tests answer for the colour dialog through this; nullptr restores the platform's picker.
-    void setColorPicker(ColorPicker *picker);
 
     void showModal() override;
     bool okChecked() const override;
@@ -78,8 +75,7 @@ private:
     Color m_correctColor = kBlack;
     Color m_incorrectColor = kBlack;
 
-    std::unique_ptr<ColorPicker> m_platformPicker;
-    ColorPicker *m_picker = nullptr;
+    ColorPicker *const m_picker;
 };
 
 } // namespace quorvel

@@ -14,6 +14,7 @@
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -22,11 +23,11 @@ namespace quorvel {
 
 namespace {
 
-// Room between the frame and the text, and around a changed character for glyphs that reach
-// past their advance (italics, accents).
+// Room between the frame and the text.
 constexpr int kPadding = 2;
-constexpr int kOverhang = 3;
 constexpr int kCueThickness = 2;
+// Antialiasing may tint a pixel beside a glyph's box: a repaint takes one more all round.
+constexpr int kInkMargin = 1;
 
 bool sameStyle(const PassageModel::CharStyle &a, const PassageModel::CharStyle &b)
 {
@@ -105,7 +106,7 @@ QRect PassageView::charRect(int index)
     resolveLine();
     if (index < m_line.first || index >= m_line.end)
         return QRect();
-    return rectOfChars(index, index + 1).adjusted(kOverhang, 0, -kOverhang, 0);
+    return boxOfChars(index, index + 1);
 }
 
 int PassageView::utf16(int index) const
@@ -115,8 +116,13 @@ int PassageView::utf16(int index) const
 
 QRect PassageView::textArea() const
 {
+    return insideFrame().adjusted(kPadding, 0, -kPadding, 0);
+}
+
+QRect PassageView::insideFrame() const
+{
     const int frame = sunkenFrameWidth(*this);
-    return rect().adjusted(frame + kPadding, frame, -frame - kPadding, -frame);
+    return rect().adjusted(frame, frame, -frame, -frame);
 }
 
 void PassageView::ensureLayout()
@@ -222,6 +228,31 @@ void PassageView::showLine(int lineIndex)
         if (i < m_line.end)
             m_line.clusterBegin[k] = begin;
     }
+    measureReach(line);
+}
+
+// Everything each cluster's paint can touch: its box, for the mark and the cue, and its ink, as
+// its glyphs' boxes. Once per line, so that a key only looks it up.
+void PassageView::measureReach(const QTextLine &line)
+{
+    m_line.reach.assign(m_line.xs.size() - 1, QRectF());
+    for (int i = m_line.first; i < m_line.end; i = clusterEnd(i)) {
+        QRectF &reach = m_line.reach[size_t(i - m_line.first)];
+        reach = advanceBox(i, clusterEnd(i));
+        const int from = utf16(i);
+        for (const QGlyphRun &run : line.glyphRuns(from, utf16(clusterEnd(i)) - from)) {
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < glyphs.size() && g < positions.size(); ++g)
+                reach |= font.boundingRect(glyphs[g]).translated(positions[g]);
+        }
+    }
+}
+
+QPointF PassageView::lineOrigin() const
+{
+    return lineOrigin(m_layout->lineAt(m_line.index));
 }
 
 QPointF PassageView::lineOrigin(const QTextLine &line) const
@@ -231,21 +262,36 @@ QPointF PassageView::lineOrigin(const QTextLine &line) const
     return QPointF(area.left(), top - line.y());
 }
 
+// The line's own height: the style's frame shading just inside the border stays untouched.
+QRect PassageView::boxOfChars(int first, int end) const
+{
+    const QRectF box = advanceBox(m_line.clusterBegin[size_t(first - m_line.first)],
+                                  m_line.clusterEnd[size_t(end - 1 - m_line.first)]);
+    return box.translated(lineOrigin()).toAlignedRect() & insideFrame();
+}
+
+// Whole clusters, part of one is never drawn alone, with all their ink: stacked marks and wide
+// glyphs reach past the cluster's advance and the line's height, and a repaint that left them
+// out would keep them in their old colour.
 QRect PassageView::rectOfChars(int first, int end) const
 {
-    // Whole clusters: part of one is never drawn alone.
-    first = m_line.clusterBegin[size_t(first - m_line.first)];
-    end = m_line.clusterEnd[size_t(end - 1 - m_line.first)];
+    QRectF reach;
+    for (int i = m_line.clusterBegin[size_t(first - m_line.first)]; i < end; i = clusterEnd(i))
+        reach |= m_line.reach[size_t(i - m_line.first)];
+    return reach.translated(lineOrigin())
+               .toAlignedRect()
+               .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin) &
+           insideFrame();
+}
+
+// From first to end, both cluster edges: their advance across the line's height, in layout
+// coordinates.
+QRectF PassageView::advanceBox(int first, int end) const
+{
     const qreal a = xAt(first);
     const qreal b = xAt(end);
-    const QRect area = textArea();
-    const int left = area.left() + int(std::floor(std::min(a, b))) - kOverhang;
-    const int right = area.left() + int(std::ceil(std::max(a, b))) + kOverhang;
-    // The line's own height: the style's frame shading just inside the border stays untouched.
     const QTextLine line = m_layout->lineAt(m_line.index);
-    const int top = int(std::floor(lineOrigin(line).y() + line.y()));
-    const int height = int(std::ceil(line.height()));
-    return QRect(left, top, right - left, height) & area.adjusted(-kPadding, 0, kPadding, 0);
+    return QRectF(std::min(a, b), line.y(), std::abs(b - a), line.height());
 }
 
 void PassageView::paintEvent(QPaintEvent *event)
@@ -263,28 +309,25 @@ void PassageView::paintEvent(QPaintEvent *event)
     const QTextLine line = m_layout->lineAt(m_line.index);
     const QPointF origin = lineOrigin(line);
 
-    // Only the clusters under the dirty rectangle, grouped into runs of one style.
-    const qreal dirtyLeft = event->rect().left() - origin.x() - kOverhang;
-    const qreal dirtyRight = event->rect().right() + 1 - origin.x() + kOverhang;
-    auto endOf = [this](int index) {
-        return m_line.clusterEnd[size_t(index - m_line.first)];
-    };
-    auto touches = [&](int first, int end) {
-        const qreal a = xAt(first);
-        const qreal b = xAt(end);
-        return std::max(a, b) >= dirtyLeft && std::min(a, b) <= dirtyRight;
+    // Only the clusters whose paint reaches the dirty rectangle, grouped into runs of one style:
+    // the white under the rectangle wipes out a neighbour's overhanging ink, which must be drawn
+    // again, just as the whole line would draw it.
+    const QRectF dirty = QRectF(event->rect())
+                             .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin)
+                             .translated(-origin);
+    auto touches = [&](int cluster) {
+        return m_line.reach[size_t(cluster - m_line.first)].intersects(dirty);
     };
     int i = m_line.first;
     while (i < m_line.end) {
-        int j = endOf(i);
-        if (!touches(i, j)) {
+        int j = clusterEnd(i);
+        if (!touches(i)) {
             i = j;
             continue;
         }
         const PassageModel::CharStyle style = clusterStyle(i, j);
-        while (j < m_line.end && touches(j, endOf(j)) &&
-               sameStyle(style, clusterStyle(j, endOf(j))))
-            j = endOf(j);
+        while (j < m_line.end && touches(j) && sameStyle(style, clusterStyle(j, clusterEnd(j))))
+            j = clusterEnd(j);
         paintRun(painter, line, origin, i, j, style);
         i = j;
     }
@@ -292,8 +335,9 @@ void PassageView::paintEvent(QPaintEvent *event)
 
 // A cluster has one glyph or glyphs drawn over each other, so it takes one style: marked when
 // any of its characters is the next to type, cued when any is a cued blank, and coloured by
-// the last of its characters that has been judged (the ones still to type are black), so the
-// colour follows the typist into the cluster as it does along the line.
+// the last of its characters that has been judged, so the colour follows the typist into the
+// cluster as it does along the line. Whether a character is judged is its own state: a verdict
+// in black counts as much as any other.
 PassageModel::CharStyle PassageView::clusterStyle(int first, int end) const
 {
     PassageModel::CharStyle style = m_model.styleAt(first);
@@ -301,8 +345,10 @@ PassageModel::CharStyle PassageView::clusterStyle(int first, int end) const
         const PassageModel::CharStyle &part = m_model.styleAt(i);
         style.current = style.current || part.current;
         style.spaceCue = style.spaceCue || part.spaceCue;
-        if (part.color != kBlack)
+        if (part.judged) {
             style.color = part.color;
+            style.judged = true;
+        }
     }
     return style;
 }

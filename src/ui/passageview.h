@@ -63,6 +63,9 @@ private:
         // The left edge of each cluster, at its first character, and the right edge of the
         // last; a character inside a cluster has no edge of its own and gets the cluster's.
         std::vector<qreal> xs;
+        // All that each cluster's paint can touch, at its first character, in layout
+        // coordinates.
+        std::vector<QRectF> reach;
     };
 
     int utf16(int index) const;
@@ -72,8 +75,14 @@ private:
     int lineOfChar(int index);
     void showLine(int lineIndex);
     void resolveLine();
+    void measureReach(const QTextLine &line);
+    QPointF lineOrigin() const;
     QPointF lineOrigin(const QTextLine &line) const;
+    QRect insideFrame() const;
+    QRect boxOfChars(int first, int end) const;
     QRect rectOfChars(int first, int end) const;
+    QRectF advanceBox(int first, int end) const;
+    int clusterEnd(int index) const { return m_line.clusterEnd[size_t(index - m_line.first)]; }
     PassageModel::CharStyle clusterStyle(int first, int end) const;
     qreal xAt(int index) const { return m_line.xs[size_t(index - m_line.first)]; }
     // Frame and white base under the dirty rectangle; returns the area inside the frame.

@@ -4,7 +4,9 @@
 
 #pragma once
 
+#include "optionsexchange.h"
 #include "passagemodel.h"
+#include "typingtest.h"
 
 #include <memory>
 
@@ -12,51 +14,66 @@ namespace quorvel {
 
 class Clock;
 class ClockSeededRandom;
+class ColorPicker;
 class MainWindow;
 class MessageBox;
+class OptionsDialog;
 class PassageStore;
 class QtAnnouncer;
 class QtClock;
+class QtColorPicker;
 class QtMessageBox;
 class QtTickTimer;
 class RandomSource;
 class TickTimer;
-class TypingTest;
 
-// The program's parts, wired in this one place: the passage, frmSpeed, the engine and the ports
-// it reaches the platform through. The program runs on the platform's ports; tests, benchmarks
-// and tools put their own in place of any of them. The start-up work has run when the
-// constructor returns; the window is not shown yet.
+// The program's parts, built and wired in this one place: the passage, frmSpeed, the Options
+// dialog with its colour picker and exchange, the engine, the ports it reaches the platform
+// through, and the screen readers' view of the windows. The program runs on the platform's
+// parts; tests, benchmarks and tools put their own in place of any of them. The start-up work
+// has run when the constructor returns; the window is not shown yet.
 class Program {
 public:
-    // Stand-ins for the platform's ports; nullptr keeps the platform's. (No member initialisers:
-    // {} already gives nullptr, and they would keep {} out of the default argument.)
-    struct Ports {
-        Clock *clock;
-        TickTimer *timer;
-        MessageBox *messages;
-        RandomSource *random;
+    // What tests, benchmarks and tools put in place of the platform's parts; nullptr keeps the
+    // platform's. The engine's own ports are TypingTest::Ports, which these feed.
+    struct StandIns {
+        Clock *clock = nullptr;
+        TickTimer *timer = nullptr;
+        MessageBox *messages = nullptr;
+        RandomSource *random = nullptr;
+        ColorPicker *colorPicker = nullptr;
     };
 
-    // The store must outlive the program.
-    explicit Program(const PassageStore &store, const Ports &standIns = {});
+    // The store must outlive the program. (Two constructors rather than a default argument: the
+    // member initialisers above are not usable in one until the class is complete.)
+    explicit Program(const PassageStore &store);
+    Program(const PassageStore &store, const StandIns &standIns);
     ~Program();
 
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
     MainWindow &window() { return *m_window; }
-    TypingTest &test() { return *m_test; }
+    TypingTest &test() { return m_test; }
 
 private:
+    std::unique_ptr<MainWindow> makeWindow();
+    TypingTest::Ports enginePorts(const StandIns &standIns);
+    OptionsDialog &makeOptionsDialog(ColorPicker *standIn);
+
     PassageModel m_passage;
+    // Built first, and given the engine and the exchange below before they are built: it keeps
+    // them, and calls neither until the program is whole. It goes first at the end, too.
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QtClock> m_clock;
     std::unique_ptr<QtTickTimer> m_timer;
     std::unique_ptr<QtMessageBox> m_messages;
     std::unique_ptr<ClockSeededRandom> m_random;
+    std::unique_ptr<QtColorPicker> m_colorPicker;
+    // Before the engine, which is handed it while being built.
     std::unique_ptr<QtAnnouncer> m_announcer;
-    std::unique_ptr<TypingTest> m_test;
+    TypingTest m_test;
+    OptionsExchange m_optionsExchange;
 };
 
 } // namespace quorvel

@@ -38,6 +38,8 @@ public:
     int run();
 
     const QString &error() const { return m_error; }
+    // The program's parts once showMainWindow() has built them, otherwise nullptr.
+    Program *program() const { return m_program.get(); }
 
 private:
     QString m_dataPath;

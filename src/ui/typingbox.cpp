@@ -4,7 +4,6 @@
 
 #include "typingbox.h"
 
-#include "passagetext.h"
 #include "sunkenframe.h"
 #include "typingboxaccessible.h"
 #include "uifonts.h"
@@ -155,17 +154,17 @@ void TypingBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    for (char32_t character : typedKeys(event->text()))
-        type(character);
+    for (const uint character : event->text().toUcs4())
+        type(char32_t(character));
     event->accept();
 }
 
 void TypingBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    // A dead key or Compose sequence commits one finished character: that is one key. Text
-    // committed decomposed is composed first, as the passages are.
-    for (char32_t character : typedKeys(event->commitString()))
-        type(character);
+    // A dead key or Compose sequence commits one finished character: that is one key. The key
+    // handler composes text committed decomposed, as it does marks typed on keys of their own.
+    for (const uint character : event->commitString().toUcs4())
+        type(char32_t(character));
     if (event->preeditString() != m_preedit) {
         m_preedit = event->preeditString();
         update();

@@ -69,13 +69,28 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"Windows1252", "caf\xE9 \x8A\x9F", u(u"caf\u00E9 \u0160\u0178")}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TypedKeys, AreTheCodePointsOfTheNfcForm)
+TEST(TypedKeys, AKeyStandsForItsNfcForm)
 {
-    EXPECT_EQ(typedKeys(QStringLiteral("ab")), (QList<uint>{'a', 'b'}));
-    EXPECT_EQ(typedKeys(u(u"e\u0301")), QList<uint>{0xE9});
-    EXPECT_EQ(typedKeys(u(u"\u1112\u1161\u11AB")), QList<uint>{0xD55C});
-    EXPECT_EQ(typedKeys(u(u"q\u0303")), (QList<uint>{'q', 0x303}));
-    EXPECT_EQ(typedKeys(u(u"\U0001F44D")), QList<uint>{0x1F44D});
+    EXPECT_EQ(typedKeys(U'a'), QList<uint>{'a'});
+    EXPECT_EQ(typedKeys(U'\u00E9'), QList<uint>{0xE9});
+    EXPECT_EQ(typedKeys(U'\U0001F44D'), QList<uint>{0x1F44D});
+    EXPECT_EQ(typedKeys(U'\u212A'), QList<uint>{'K'}) << "the Kelvin sign";
+    EXPECT_EQ(typedKeys(U'\u0344'), (QList<uint>{0x308, 0x301}));
+    EXPECT_EQ(typedKeys(char32_t(0xD800)), QList<uint>{0xD800}) << "no character: as it came";
+    EXPECT_EQ(typedKeys(char32_t(0x110000)), QList<uint>{0x110000});
+}
+
+TEST(TypedKeys, ALetterAndTheMarkAfterItComposeWhereNfcHasOneCharacter)
+{
+    EXPECT_EQ(composedKey(U'e', U'\u0301'), U'\u00E9');
+    EXPECT_EQ(composedKey(U'\u1EB9', U'\u0302'), U'\u1EC7') << "a second mark on a composed one";
+    EXPECT_EQ(composedKey(U'\u00E2', U'\u0323'), U'\u1EAD') << "marks typed out of order";
+    EXPECT_EQ(composedKey(U'\u1112', U'\u1161'), U'\uD558');
+    EXPECT_EQ(composedKey(U'\uD558', U'\u11AB'), U'\uD55C');
+    EXPECT_EQ(composedKey(U'q', U'\u0303'), char32_t(0)) << "no composed form";
+    EXPECT_EQ(composedKey(U'\u00E9', U'\u0301'), char32_t(0));
+    EXPECT_EQ(composedKey(U'e', U'f'), char32_t(0));
+    EXPECT_EQ(composedKey(char32_t(0xD800), U'\u0301'), char32_t(0));
 }
 
 // The whole road: a passage saved decomposed, typed from a keyboard that sends composed keys.
@@ -96,11 +111,9 @@ TEST_P(TypedAgainstSaved, EveryKeyIsRight)
 {
     TypingTestRig rig({GetParam().saved});
     rig.start();
-    const QList<uint> keys = typedKeys(GetParam().typed);
-    EXPECT_EQ(rig.test.state().PassageLen, keys.size());
-    for (const uint key : keys)
-        rig.press(char32_t(key));
-    EXPECT_EQ(rig.test.state().TotalChars, keys.size());
+    const qint32 length = rig.test.state().PassageLen;
+    rig.type(GetParam().typed);
+    EXPECT_EQ(rig.test.state().TotalChars, length);
     EXPECT_EQ(rig.test.state().ErrorCount, 0);
     EXPECT_EQ(rig.test.state().CharPos, rig.test.state().PassageLen);
     rig.tickAt(1000);
@@ -112,13 +125,108 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TypedCase{"NfdLatin", u(u"cafe\u0301 au lait"), u(u"caf\u00E9 au lait")},
                     TypedCase{"NfdHangul", u(u"\u1112\u1161\u11AB\u1100\u116E\u11A8"),
                               u(u"\uD55C\uAD6D")},
-                    // An input method commits e + U+0301: it is the one key \u00E9.
+                    // An input method commits e + U+0301, or a layout sends the mark on a key
+                    // of its own: either way it is the one key \u00E9.
                     TypedCase{"NfdCommitOnComposed", u(u"caf\u00E9!"), u(u"cafe\u0301!")},
                     TypedCase{"NfdCommitOnNfd", u(u"cafe\u0301!"), u(u"cafe\u0301!")},
                     TypedCase{"JamoCommit", u(u"\uD55C"), u(u"\u1112\u1161\u11AB")},
+                    TypedCase{"TwoMarks", u(u"\u1EC7t"), u(u"e\u0323\u0302t")},
+                    TypedCase{"TwoMarksOutOfOrder", u(u"\u1EC7t"), u(u"e\u0302\u0323t")},
+                    TypedCase{"MarkThatSplits", u(u"\u01D8"), u(u"u\u0344")},
+                    TypedCase{"KelvinSign", u(u"K!"), u(u"\u212A!")},
                     // Without a composed form both code points are keys of their own.
                     TypedCase{"MarkWithoutComposedForm", u(u"q\u0303."), u(u"q\u0303.")}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A mark on a key of its own, key by key: the letter before it is judged at once, as any key,
+// and the mark then makes it the character the passage expects.
+TEST(MarkOnItsOwnKey, TurnsTheLetterBeforeItIntoOneRightKey)
+{
+    TypingTestRig rig({u(u"caf\u00E9!")});
+    rig.start();
+    const int car = rig.controls.car;
+    rig.type(QStringLiteral("cafe"));
+    EXPECT_EQ(rig.passage.styleAt(3).color, kRed) << "judged at once";
+    EXPECT_EQ(rig.test.state().ErrorCount, 1);
+    EXPECT_EQ(rig.controls.car, car + 3 * 60);
+
+    rig.press(U'\u0301');
+    EXPECT_EQ(rig.passage.styleAt(3).color, kBlue);
+    EXPECT_EQ(rig.test.state().ErrorCount, 0);
+    EXPECT_EQ(rig.test.state().TotalChars, 4) << "one character";
+    EXPECT_EQ(rig.test.state().CharPos, 4);
+    EXPECT_EQ(rig.controls.car, car + 4 * 60);
+    EXPECT_EQ(rig.passage.currentChar(), 4) << "the mark stays on the !";
+    EXPECT_EQ(rig.controls.typing, u(u"cafe\u0301")) << "the mark shows";
+
+    rig.press(U'!');
+    EXPECT_EQ(rig.passage.styleAt(4).color, kBlue);
+    rig.tickAt(1000);
+    EXPECT_EQ(rig.caption(Label::Accuracy), QStringLiteral("100.0"));
+    EXPECT_EQ(rig.caption(Label::Speed), QStringLiteral("60")) << "5 keys, 1 word, in 1/60 minute";
+}
+
+// The mark belongs to the letter typed: where the passage has the bare letter, the key that was
+// right is now wrong, and the car gives back its step. The next key is judged in its place.
+TEST(MarkOnItsOwnKey, MakesARightLetterWrongWhereThePassageHasItBare)
+{
+    TypingTestRig rig({QStringLiteral("ce!")});
+    rig.start();
+    const int car = rig.controls.car;
+    rig.type(QStringLiteral("ce"));
+    EXPECT_EQ(rig.passage.styleAt(1).color, kBlue);
+    rig.press(U'\u0301');
+    EXPECT_EQ(rig.passage.styleAt(1).color, kRed);
+    EXPECT_EQ(rig.test.state().ErrorCount, 1);
+    EXPECT_EQ(rig.test.state().TotalChars, 2);
+    EXPECT_EQ(rig.controls.car, car + 60);
+    rig.press(U'!');
+    EXPECT_EQ(rig.passage.styleAt(2).color, kBlue);
+    EXPECT_EQ(rig.test.state().ErrorCount, 1);
+    EXPECT_EQ(rig.controls.car, car + 2 * 60);
+}
+
+// Back at the start of its row, the car gives back its step by going to the end of the row.
+TEST(MarkOnItsOwnKey, TheCarStepsBackAcrossTheStartOfItsRow)
+{
+    TypingTestRig rig({QStringLiteral("e")});
+    rig.controls.car = TypingTest::kCarLast;
+    rig.start();
+    rig.press(U'e');
+    EXPECT_EQ(rig.controls.car, TypingTest::kCarStart);
+    rig.press(U'\u0301');
+    EXPECT_EQ(rig.controls.car, TypingTest::kCarLast);
+}
+
+// Past the end of the passage a letter and its mark are still one key, and one error.
+TEST(MarkOnItsOwnKey, PastTheEndJoinsAndStaysOneError)
+{
+    TypingTestRig rig({QStringLiteral("ab")});
+    rig.start();
+    rig.type(u(u"abe\u0301"));
+    EXPECT_EQ(rig.test.state().TotalChars, 3);
+    EXPECT_EQ(rig.test.state().ErrorCount, 1);
+    EXPECT_EQ(rig.test.state().CharPos, 3);
+}
+
+// A mark that comes first in a passage, as after a new passage, has no letter to join: the
+// letter it came after belongs to a passage that is gone, and keeps its verdict.
+TEST(MarkOnItsOwnKey, NeverJoinsALetterOfTheFinishedPassage)
+{
+    TypingTestRig rig({u(u"ae"), u(u"\u00E9x")});
+    rig.random.push(0.0f);
+    rig.start();
+    rig.type(QStringLiteral("ae"));
+    rig.random.push(0.75f);
+    rig.tickAt(500);
+    ASSERT_EQ(rig.passage.text(), u(u"\u00E9x"));
+    rig.press(U'\u0301');
+    EXPECT_EQ(rig.test.state().TotalChars, 3);
+    EXPECT_EQ(rig.test.state().ErrorCount, 1);
+    EXPECT_EQ(rig.test.state().CharPos, 1);
+    EXPECT_EQ(rig.passage.styleAt(0).color, kRed);
+    EXPECT_TRUE(rig.passage.styleAt(0).judged);
+}
 
 } // namespace
 } // namespace quorvel

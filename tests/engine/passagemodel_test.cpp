@@ -90,6 +90,7 @@ TEST_F(PassageModelTest, SetTextClearsStylesSelectionAndMarks)
     EXPECT_EQ(model.currentChar(), -1);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(model.styleAt(i).color, kBlack);
+        EXPECT_FALSE(model.styleAt(i).judged);
         EXPECT_FALSE(model.styleAt(i).current);
         EXPECT_FALSE(model.styleAt(i).spaceCue);
     }
@@ -102,8 +103,10 @@ TEST_F(PassageModelTest, ResetPassageColorBlackensAndKeepsBothMarks)
     model.MarkCurrentChar(3, 1);
     model.setSpaceCue(true);
     model.ResetPassageColor(0, 7);
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(model.styleAt(i).color, kBlack) << i;
+        EXPECT_FALSE(model.styleAt(i).judged) << i;
+    }
     EXPECT_TRUE(model.styleAt(3).current);
     EXPECT_TRUE(model.styleAt(3).spaceCue);
     EXPECT_EQ(model.currentChar(), 3);
@@ -123,6 +126,21 @@ TEST_F(PassageModelTest, ListenerHearsOnlyTheCharactersThatChanged)
     const std::vector<std::pair<int, int>> want{{2, 3}, {1, 1}, {6, 1}, {6, 1}};
     EXPECT_EQ(listener.changes, want);
     EXPECT_EQ(listener.replaced, 0);
+}
+
+// A typist may choose black for a verdict: the character is then judged, though its colour is
+// the one it had while it waited, and a reset takes the verdict back.
+TEST_F(PassageModelTest, ABlackVerdictIsAChangeOfItsOwn)
+{
+    model.SelectChars(2, 1);
+    model.setSelColor(kBlack);
+    EXPECT_TRUE(model.styleAt(2).judged);
+    EXPECT_EQ(model.styleAt(2).color, kBlack);
+    EXPECT_FALSE(model.styleAt(1).judged);
+    model.ResetPassageColor(0, 7);
+    EXPECT_FALSE(model.styleAt(2).judged);
+    const std::vector<std::pair<int, int>> want{{2, 1}, {2, 1}};
+    EXPECT_EQ(listener.changes, want);
 }
 
 TEST_F(PassageModelTest, CurrentCharFollowsTheMarks)

@@ -2,65 +2,68 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The test-length table that the settings, the Options exchange and the dialog all read: its rows
-// must agree with one another and with what the windows promise.
+// The test-length table that the settings, the Options exchange and the dialog all read, checked
+// row by row against the lengths as the windows promise them.
 #include "settings.h"
 #include "testlengths.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace quorvel {
 namespace {
 
-QString label(const TestLengthEntry &entry)
+struct Row {
+    const char *name;
+    TimeOption option;
+    const char *label;
+    int seconds;
+    const char *caption;
+};
+
+std::ostream &operator<<(std::ostream &os, const Row &row)
 {
-    return QString(entry.label);
+    return os << row.label;
 }
 
-TEST(TestLengths, EachLabelFindsItsOwnRow)
+// In the order the exchange tests the option buttons: 1, 2, 3 and 5 minutes, then unlimited.
+constexpr Row kRows[] = {
+    {"OneMinute", TimeOption::OneMinute, "1 Minute", 60, "1 Minute"},
+    {"TwoMinutes", TimeOption::TwoMinutes, "2 Minutes", 120, "2 Minutes"},
+    {"ThreeMinutes", TimeOption::ThreeMinutes, "3 Minutes", 180, "3 Minutes"},
+    {"FiveMinutes", TimeOption::FiveMinutes, "5 Minutes", 300, "5 Minutes (standard test)"},
+    {"Unlimited", TimeOption::Unlimited, "Unlimited", -999, "Unlimited (stop when you choose)"},
+};
+
+class TestLengthRow : public testing::TestWithParam<Row> {};
+
+TEST_P(TestLengthRow, HoldsItsLabelSecondsAndCaption)
 {
-    for (const TestLengthEntry &entry : kTestLengths) {
-        const TestLengthEntry &found = testLengthForLabel(label(entry));
-        EXPECT_EQ(found.option, entry.option) << label(entry).toStdString();
-        EXPECT_EQ(&testLengthFor(entry.option), &entry) << label(entry).toStdString();
-        EXPECT_EQ(testSecondsFor(label(entry)), entry.seconds) << label(entry).toStdString();
-    }
+    const Row &row = GetParam();
+    const TestLengthEntry &entry = testLengthFor(row.option);
+    EXPECT_EQ(QString(entry.label), QLatin1String(row.label));
+    EXPECT_EQ(entry.seconds, row.seconds);
+    EXPECT_EQ(QString(entry.caption), QLatin1String(row.caption));
+    EXPECT_EQ(testLengthForLabel(QLatin1String(row.label)).option, row.option);
 }
 
-// "2 Minutes" lasts two minutes; only the unlimited row has no number, and its marker keeps
-// time left below both the stop window (above -1) and the warning window (9 to 10 s).
-TEST(TestLengths, TimedLabelsSayHowLongTheyLast)
+INSTANTIATE_TEST_SUITE_P(Lengths, TestLengthRow, testing::ValuesIn(kRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TestLengths, AreListedInTheOrderTheExchangeTestsThem)
 {
-    for (const TestLengthEntry &entry : kTestLengths) {
-        const QStringList words = label(entry).split(QLatin1Char(' '));
-        bool timed = false;
-        const int minutes = words.first().toInt(&timed);
-        if (timed) {
-            EXPECT_EQ(entry.seconds, minutes * 60) << label(entry).toStdString();
-            EXPECT_EQ(words.value(1), minutes == 1 ? "Minute" : "Minutes");
-        } else {
-            EXPECT_EQ(entry.option, TimeOption::Unlimited);
-            EXPECT_LE(entry.seconds, -1);
-        }
-    }
+    ASSERT_EQ(kTestLengths.size(), std::size(kRows));
+    for (std::size_t i = 0; i < std::size(kRows); ++i)
+        EXPECT_EQ(QString(kTestLengths[i].label), QLatin1String(kRows[i].label)) << i;
 }
 
-// The dialog's captions may explain more, but each begins with the label it stands for.
-TEST(TestLengths, EachCaptionBeginsWithItsLabel)
-{
-    for (const TestLengthEntry &entry : kTestLengths) {
-        const QString caption(entry.caption);
-        EXPECT_TRUE(caption == label(entry) || caption.startsWith(label(entry) + " ("))
-            << caption.toStdString();
-    }
-}
-
+// Labels match exactly, case and blanks included; a caption is not a label.
 TEST(TestLengths, TheStartUpLengthIsAMinuteAndStandsInForUnknownText)
 {
-    EXPECT_EQ(Settings().TestLength, "1 Minute");
-    EXPECT_EQ(testLengthForLabel(Settings().TestLength).seconds, 60);
-    for (const char *unknown : {"", "1 minute", "Unlimited ", "5 Minutes (standard test)"})
+    EXPECT_EQ(Settings().TestLength, QStringLiteral("1 Minute"));
+    for (const char *unknown : {"", "1 minute", "Unlimited ", "5 Minutes (standard test)",
+                                "Unlimited (stop when you choose)", "60"})
         EXPECT_EQ(testLengthForLabel(QString::fromUtf8(unknown)).option, TimeOption::OneMinute)
             << unknown;
 }

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formatting.h"
 #include "typingtestrig.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace quorvel {
 namespace {
@@ -151,6 +151,24 @@ TEST(Tick, OneMinuteTestWarnsAtTenSecondsAndStopsAtZero)
     EXPECT_FALSE(rig.controls[Label::TimeLeft].bold);
 }
 
+// The warning belongs to each test: a second test warns again at its own ten seconds left.
+TEST(Tick, EveryTimedTestWarnsAtItsOwnTenSeconds)
+{
+    TypingTestRig rig({kTenLetters});
+    const TimedRun first = runOneMinute(rig, 70000, 70000);
+    ASSERT_EQ(first.stoppedAt, 60000);
+    const TimedRun second = runOneMinute(rig, 70000, 70000);
+    EXPECT_EQ(second.warnedAt, 50000);
+    EXPECT_EQ(second.stoppedAt, 60000);
+
+    // Stopped by hand inside the warning, then started again.
+    rig.start();
+    rig.tickAt(50000);
+    ASSERT_EQ(rig.controls[Label::TimeLeft].color, kRed);
+    rig.test.cmdStop_Click();
+    EXPECT_EQ(runOneMinute(rig, 70000, 70000).warnedAt, 50000);
+}
+
 TEST(Tick, ALateTickStillEndsATimedTest)
 {
     TypingTestRig rig({kTenLetters});
@@ -162,48 +180,82 @@ TEST(Tick, ALateTickStillEndsATimedTest)
     EXPECT_FALSE(rig.timer.active);
 }
 
-// Nothing shows it, yet the hidden time-left figure is kept at every tick. (The ten-hour run is
-// in soak_test.cpp.)
+// Nothing shows it, yet the hidden time-left figure is kept at every tick: -999 seconds less the
+// time since Start. The instants are the warning and stop windows of every timed length, where
+// an unlimited test must do nothing. (The ten-hour run is in soak_test.cpp.)
 TEST(Tick, UnlimitedTestKeepsItsHiddenTimeLeftAndNeverStopsOrWarns)
 {
+    struct Instant {
+        qint64 ms;
+        const char *timeLeft;
+    };
+    static constexpr Instant kInstants[] = {
+        {1000, "-1000.0"},   {50000, "-1049.0"},  {50500, "-1049.5"},  {60000, "-1059.0"},
+        {60100, "-1059.1"},  {110000, "-1109.0"}, {120000, "-1119.0"}, {170000, "-1169.0"},
+        {180000, "-1179.0"}, {290000, "-1289.0"}, {299900, "-1298.9"}, {300000, "-1299.0"},
+        {300700, "-1299.7"}, {360000, "-1359.0"},
+    };
     TypingTestRig rig({QStringLiteral("abc")}, QStringLiteral("Unlimited"));
     rig.controls.recordLog = false;
     rig.start();
     ASSERT_FALSE(rig.controls[Label::TimeLeft].visible);
-    // Past the longest timed length and through each length's warning and stop windows.
+    const Instant *next = std::begin(kInstants);
     for (qint64 ms = 50; ms <= 6 * 60000; ms += 50) {
         rig.tickAt(ms);
-        // An unlimited test counts down from -999 seconds.
-        const float timeLeft = -999.0f - float(double(ms) / 1000);
-        ASSERT_EQ(rig.caption(Label::TimeLeft), FormatTime(timeLeft)) << ms;
+        ASSERT_TRUE(rig.test.isRunning()) << ms;
+        if (next != std::end(kInstants) && next->ms == ms) {
+            EXPECT_EQ(rig.caption(Label::TimeLeft), QLatin1String(next->timeLeft)) << ms;
+            ++next;
+        }
     }
-    EXPECT_EQ(rig.caption(Label::TimeLeft), "-1359.0");
+    EXPECT_EQ(next, std::end(kInstants)) << "an instant off the 50 ms grid was never checked";
     EXPECT_FALSE(rig.controls[Label::TimeLeft].visible);
-    EXPECT_TRUE(rig.test.isRunning());
     EXPECT_TRUE(rig.timer.active);
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_EQ(rig.controls[Label::TimeLeft].colorWrites, 0);
     EXPECT_EQ(rig.controls[Label::TimeLeft].boldWrites, 0);
 }
 
+// A test on "ab", with "cde" queued as the passage that follows it.
+void startOnAbBeforeCde(TypingTestRig &rig)
+{
+    rig.random.push(0.0f);
+    rig.random.push(0.75f);
+    rig.start();
+}
+
+void expectCdeFromItsStart(const TypingTestRig &rig)
+{
+    EXPECT_EQ(rig.passage.text(), "cde");
+    EXPECT_EQ(rig.test.state().PassageLen, 3);
+    EXPECT_EQ(rig.test.state().CharPos, 0);
+    EXPECT_EQ(rig.controls.typing, QString());
+}
+
+// Typed to its last character and not one key further, a passage is finished.
+TEST(Tick, ReplacesAPassageTypedExactlyToItsLastCharacter)
+{
+    TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
+    startOnAbBeforeCde(rig);
+    rig.type(QStringLiteral("ab"));
+    ASSERT_EQ(rig.test.state().CharPos, 2);
+    rig.tickAt(500);
+    expectCdeFromItsStart(rig);
+}
+
 TEST(Tick, ReplacesTheFinishedPassageAtTheFirstTickAfterItsEnd)
 {
     TypingTestRig rig({QStringLiteral("ab"), QStringLiteral("cde")});
-    rig.random.push(0.0f);
-    rig.start();
+    startOnAbBeforeCde(rig);
     rig.type(QStringLiteral("a"));
     rig.tickAt(500);
     EXPECT_EQ(rig.passage.text(), "ab") << "not finished yet";
     rig.type(QStringLiteral("bxy"));
     EXPECT_EQ(rig.test.state().CharPos, 4);
 
-    rig.random.push(0.75f);
     rig.tickAt(1000);
 
-    EXPECT_EQ(rig.passage.text(), "cde");
-    EXPECT_EQ(rig.test.state().PassageLen, 3);
-    EXPECT_EQ(rig.test.state().CharPos, 0);
-    EXPECT_EQ(rig.controls.typing, QString());
+    expectCdeFromItsStart(rig);
     EXPECT_EQ(rig.controls.clearCount, 2);
     EXPECT_EQ(rig.passage.currentChar(), -1) << "the first character stays unmarked";
     EXPECT_EQ(rig.passage.selStart(), 0);

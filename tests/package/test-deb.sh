@@ -4,28 +4,24 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the .deb from a configured and built tree, as scripts/package does, and checks it the way
-# a distribution would (lintian, hardening-check, the manual page) and the way a user gets it:
-# unpacked into a scratch root, its dependencies, its files, the desktop entry and metainfo, and
-# the installed program started offscreen, on an X server and natively on a Wayland compositor,
-# each time until its main window is up.
-# Usage: test-deb.sh [--not-shipped] [--keep-shot <png>] <build dir>
-#   --not-shipped  the tree is a debug or sanitizer build, which is never shipped: lintian and
-#                  hardening-check are left out
+# Builds the .deb as scripts/package does, with dpkg-buildpackage (without the test suite, which
+# the caller runs), and checks it the way a distribution would (lintian, hardening-check, the
+# manual page) and the way a user gets it: unpacked into a scratch root, its dependencies, its
+# files, the desktop entry and metainfo, and the installed program started offscreen, on an X
+# server and natively on a Wayland compositor, each time until its main window is up.
+# Usage: test-deb.sh [--keep-shot <png>] <output dir>
 #   --keep-shot    copies the screenshot taken on the Wayland compositor to <png>
 set -euo pipefail
 
-shipped=yes
 keep_shot=""
 while [ $# -gt 1 ]; do
     case $1 in
-    --not-shipped) shipped=no ;;
     --keep-shot) keep_shot=$(readlink -f "$2") && shift ;;
     *) break ;;
     esac
     shift
 done
-build=$(readlink -f "${1:?usage: test-deb.sh [--not-shipped] [--keep-shot <png>] <build dir>}")
+out=${1:?usage: test-deb.sh [--keep-shot <png>] <output dir>}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d /tmp/quorvel-deb.XXXXXX)
 pids=()
@@ -53,15 +49,19 @@ wait_for() {
     return 1
 }
 
-echo "-- make-deb"
-deb=$(bash "$here/../../packaging/make-deb.sh" "$build" "$scratch/out") ||
-    fail "make-deb.sh did not build the package"
+echo "-- dpkg-buildpackage"
+deb=$(DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" bash "$here/../../scripts/package" "$out") ||
+    fail "scripts/package did not build the package"
 echo "built $(basename "$deb")"
+out=$(dirname "$deb")
+version=$(dpkg-deb -f "$deb" Version)
+build_tree=$(echo "$out"/quorvel-*/obj-"$(dpkg-architecture -qDEB_HOST_GNU_TYPE)")
 
 echo "-- dependencies"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+# The Qt platform plugins are only a recommendation of libqt6gui6, and without them no window opens.
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 # Without it Qt runs the program through XWayland on a Wayland desktop, blurred at fractional
@@ -69,13 +69,32 @@ done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
 
 echo "-- files"
+# Every member belongs to root, bears the time of the latest changelog entry, and has one of the
+# two modes Debian gives files and folders; only the two links differ.
+changelog_time=$(date -u -d "@$(dpkg-parsechangelog -l "$out"/quorvel-*/debian/changelog -STimestamp)" \
+    '+%Y-%m-%d %H:%M')
+while read -r mode owner _ day time name _; do
+    case $mode in
+    d* | -rwxr-xr-x) ;;
+    -rw-r--r--) ;;
+    l*) case $name in ./usr/bin/quorvel | ./usr/libexec/quorvel/data) ;; *) fail "unexpected link $name" ;; esac ;;
+    *) fail "$name has mode $mode" ;;
+    esac
+    [ "$owner" = root/root ] || fail "$name belongs to $owner"
+    [ "$day $time" = "$changelog_time" ] || fail "$name bears the time $day $time, not $changelog_time"
+done < <(dpkg-deb -c "$deb")
 root=$scratch/root
 dpkg -x "$deb" "$root"
 usr=$root/usr
-program=$usr/lib/quorvel/quorvel
-[ -x "$usr/bin/quorvel" ] || fail "bin/quorvel is missing or not executable"
-[ -x "$program" ] || fail "lib/quorvel/quorvel is missing or not executable"
-[ -s "$usr/lib/quorvel/data" ] || fail "lib/quorvel/data is missing or empty"
+program=$usr/libexec/quorvel/quorvel
+[ -x "$program" ] && [ ! -L "$program" ] || fail "libexec/quorvel/quorvel is missing or not executable"
+[ "$(readlink "$usr/bin/quorvel")" = ../libexec/quorvel/quorvel ] ||
+    fail "bin/quorvel is not a relative link to libexec/quorvel/quorvel"
+[ -f "$usr/share/quorvel/data" ] && [ ! -L "$usr/share/quorvel/data" ] ||
+    fail "share/quorvel/data is missing or not a plain file"
+[ "$(readlink "$usr/libexec/quorvel/data")" = ../../share/quorvel/data ] ||
+    fail "libexec/quorvel/data is not a relative link to share/quorvel/data"
+cmp -s "$usr/share/quorvel/data" "$here/../../data/data" || fail "share/quorvel/data is not data/data"
 for size in 32 64 128 256; do
     icon=$usr/share/icons/hicolor/${size}x${size}/apps/org.quorvel.Quorvel.png
     file "$icon" | grep -q "PNG image data, $size x $size" || fail "no ${size}x${size} PNG icon"
@@ -83,7 +102,7 @@ done
 doc=$usr/share/doc/quorvel
 head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
     fail "doc/quorvel/copyright is not a machine-readable copyright file"
-[ "$(gzip -dc "$doc/changelog.gz" | dpkg-parsechangelog -l - -SVersion)" = "$(dpkg-deb -f "$deb" Version)" ] ||
+[ "$(gzip -dc "$doc/changelog.Debian.gz" | dpkg-parsechangelog -l - -SVersion)" = "$version" ] ||
     fail "the changelog's latest entry is not this package's version"
 file "$program" | grep -q ', stripped' || fail "the program is not stripped"
 if readelf -S "$program" | grep -Eq ' \.(comment|note) '; then
@@ -92,6 +111,11 @@ fi
 if readelf -d "$program" | grep -Eq '\((RPATH|RUNPATH)\)'; then
     fail "the program has a run path"
 fi
+dbgsym=$out/quorvel-dbgsym_${version}_$(dpkg-deb -f "$deb" Architecture).deb
+build_id=$(readelf -n "$program" | sed -n 's/^ *Build ID: //p')
+dbgsym_files=$(dpkg-deb -c "$dbgsym")
+grep -q "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug$" <<<"$dbgsym_files" ||
+    fail "the debug symbols' package has no symbols for the program's build ID $build_id"
 
 echo "-- manual page"
 manpage=$usr/share/man/man1/quorvel.1.gz
@@ -102,39 +126,33 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manpage" >"$scratch/man.txt" 2>"$
 for section in NAME SYNOPSIS DESCRIPTION FILES KEYS 'EXIT STATUS' ENVIRONMENT; do
     grep -q "^$section\$" "$scratch/man.txt" || fail "the manual page has no $section section"
 done
-for word in QT_SCALE_FACTOR QT_QPA_PLATFORM Windows-1252 Esc Tab Double-click; do
+for word in QT_SCALE_FACTOR QT_QPA_PLATFORM Windows-1252 Esc Tab Double-click \
+    /usr/share/quorvel/data /usr/libexec/quorvel; do
     grep -q -- "$word" "$scratch/man.txt" || fail "the manual page does not mention $word"
 done
 
 echo "-- desktop entry and metainfo"
 desktop-file-validate "$usr/share/applications/org.quorvel.Quorvel.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml"
+bash "$here/release-date.sh" "$out"/quorvel-*/debian/changelog \
+    "$usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml" "$manpage"
 
-if [ "$shipped" = yes ]; then
-    echo "-- lintian --pedantic"
-    # It only prints a warning of its own about running as root.
-    status=0
-    lintian --pedantic --display-info --fail-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 ||
-        status=$?
-    grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.txt" || true
-    [ "$status" -eq 0 ] || fail "lintian found errors or warnings"
-    echo "lintian: no error, no warning"
+echo "-- lintian --pedantic"
+# Both packages, through the .changes. Lintian only prints a warning of its own about running as
+# root.
+status=0
+lintian --pedantic --display-info --fail-on error,warning "$out/quorvel_${version}_"*.changes \
+    >"$scratch/lintian.txt" 2>&1 || status=$?
+grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.txt" || true
+[ "$status" -eq 0 ] || fail "lintian found errors or warnings"
+echo "lintian: no error, no warning"
 
-    echo "-- hardening-check"
-    # Two lines cannot say yes for a reason outside this program (see the README): Debian 12's
-    # own start files carry no control-flow marking, and with _FORTIFY_SOURCE=2 the compiler
-    # finds no call whose size it knows. They are checked below from the compile commands.
-    hardening-check --nocfprotection --nofortify "$program" || fail "hardening-check failed"
-    commands=$(grep -E '"command": .* -c [^ ]*/src/[^ ]*\.cpp"' "$build/compile_commands.json") ||
-        fail "no compile command for the program's sources in $build/compile_commands.json"
-    for flag in -fstack-protector-strong -D_FORTIFY_SOURCE=2 -fstack-clash-protection \
-        -fcf-protection -ffile-prefix-map=; do
-        if grep -v -q -e " $flag" <<<"$commands"; then
-            fail "a source of the program is compiled without $flag"
-        fi
-    done
-    echo "every source of the program is compiled with the hardening flags"
-fi
+echo "-- hardening-check"
+# Two lines cannot say yes for a reason outside this program (see the README): Debian 12's own
+# start files carry no control-flow marking, and with _FORTIFY_SOURCE=2 the compiler finds no
+# call whose size it knows. So the compile commands must show the hardening flags too.
+hardening-check --nocfprotection --nofortify "$program" || fail "hardening-check failed"
+bash "$here/hardening-flags.sh" "$build_tree/compile_commands.json"
 
 # Starts the installed launcher in the background on the given platform, with the further
 # arguments given to env before it; its stderr goes to $scratch/run.err.
@@ -157,15 +175,21 @@ check_no_startup_error() {
 }
 
 # Offscreen there is no window to look at, so the sign that start-up is over is the main thread
-# waiting in its event loop: in poll or ppoll (system calls 7 and 271 on x86-64) at five looks
-# in a row. A start-up error is written before its message box starts an event loop of its own.
+# waiting in its event loop: in poll or ppoll at five looks in a row. A start-up error is written
+# before its message box starts an event loop of its own. The two calls' numbers differ from one
+# architecture to the next (some have no poll at all), so the C library's headers give them.
+poll_calls=" $(printf '#include <sys/syscall.h>\nSYS_poll SYS_ppoll\n' | cpp -P | tail -n 1) "
+[[ "$poll_calls" =~ \ [0-9]+\  ]] || fail "no system call number for poll or ppoll:$poll_calls"
 idle_looks=0
 idle_in_event_loop() {
     running || return 0
-    case $(cut -d ' ' -f 1 "/proc/${pids[-1]}/syscall" 2>/dev/null) in
-    7 | 271) idle_looks=$((idle_looks + 1)) ;;
-    *) idle_looks=0 ;;
-    esac
+    local call
+    call=$(cut -d ' ' -f 1 "/proc/${pids[-1]}/syscall" 2>/dev/null) || call=none
+    if [[ "$poll_calls" == *" $call "* ]]; then
+        idle_looks=$((idle_looks + 1))
+    else
+        idle_looks=0
+    fi
     [ "$idle_looks" -ge 5 ]
 }
 

@@ -4,15 +4,19 @@
 
 #pragma once
 
-// Recording stand-ins for the engine's window ports, so tests can drive a whole typing test on a
-// fake clock and read back every figure, colour and button state.
+// Stand-ins for the engine's ports, one of each, for the engine's tests on their own and for the
+// tests, benchmarks and tools that drive the real window through Program::StandIns: they keep
+// time still, tick only when told, and record every figure, colour, button state and results box,
+// so a whole typing test gives the same figures on every run.
 
 #include "clock.h"
 #include "maincontrols.h"
 #include "messagebox.h"
+#include "randomsource.h"
 #include "results.h"
 #include "ticktimer.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <functional>
@@ -122,14 +126,18 @@ private:
     }
 };
 
+// Stands wherever it is set; the test moves it.
 class FakeClock : public Clock {
 public:
+    explicit FakeClock(qint64 start = 1000) : now(start) {}
     qint64 nowMs() const override { return now; }
     void advance(qint64 ms) { now += ms; }
 
-    qint64 now = 1000;
+    qint64 now;
 };
 
+// tmrSpeed that never fires by itself: the test ticks, and only while it is started, as the real
+// timer would.
 class FakeTimer : public TickTimer {
 public:
     void start() override
@@ -148,7 +156,8 @@ public:
     int stops = 0;
 };
 
-// Records each box; onShow runs while the box would be open, to model events arriving then.
+// Records each box instead of showing it, where a real one would wait modally; onShow runs while
+// the box would be open, to model events arriving then.
 class FakeMessageBox : public MessageBox {
 public:
     void showResults(const Results &results) override
@@ -161,5 +170,18 @@ public:
     std::vector<Results> shown;
     std::function<void()> onShow;
 };
+
+// Always picks the first passage.
+class FirstPassage : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0; }
+};
+
+// A passage file holding only this passage.
+inline QByteArray onePassageFile(const QByteArray &passage)
+{
+    return "1\r\n" + passage + "\r\n";
+}
 
 } // namespace quorvel

@@ -6,12 +6,12 @@
 // text whose caret is the next character to type, and a labelled typing box.
 #include "accessiblefactory.h"
 #include "colorconvert.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagemodel.h"
 #include "passagestore.h"
 #include "passageview.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -36,8 +36,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(store.loadFromBytes("1\r\nab cd\r\n", QStringLiteral("p")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::Ports{nullptr, &timer, &messages, &random});
+        program = std::make_unique<Program>(store,
+                                            Program::StandIns{nullptr, &timer, &messages, &random});
         window = &program->window();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -52,8 +52,8 @@ protected:
 
     PassageStore store;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
 };

@@ -6,11 +6,11 @@
 // with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
 // the count, the typing box and the colour of every passage character must say so.
 
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
 #include "typingbox.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -44,7 +44,7 @@ protected:
         ASSERT_EQ(store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("p")),
                   QString());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         box = window->findChild<TypingBox *>(QStringLiteral("txtTyping"));
@@ -73,7 +73,7 @@ protected:
     // The pattern the judged keys must leave: a colour per key sent, then the current mark.
     void expectEveryKeyJudgedInOrder()
     {
-        const TestState &state = window->test().state();
+        const TestState &state = program->test().state();
         ASSERT_EQ(state.TotalChars, sent.size());
         EXPECT_EQ(state.CharPos, sent.size());
         EXPECT_EQ(box->text(), sent) << "dropped, doubled or reordered in the typing box";
@@ -86,15 +86,15 @@ protected:
         EXPECT_EQ(state.ErrorCount, wrong);
         EXPECT_EQ(window->passage().styleAt(sent.size()).color, kBlack);
         // Stop takes the mark away.
-        if (window->test().isRunning()) {
+        if (program->test().isRunning()) {
             EXPECT_EQ(window->passage().currentChar(), sent.size());
         }
     }
 
     PassageStore store;
-    StillClock clock{5000};
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeClock clock{5000};
+    FakeTimer timer;
+    FakeMessageBox messages;
     FirstPassage random;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
@@ -108,7 +108,7 @@ TEST_F(KeyStorm, FiveThousandQueuedKeysInOneTurnOfTheEventLoop)
     start();
     for (int i = 0; i < 5000; ++i)
         post(nextKey());
-    EXPECT_EQ(window->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
+    EXPECT_EQ(program->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
     QCoreApplication::processEvents();
     expectEveryKeyJudgedInOrder();
 }
@@ -141,11 +141,11 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
             post(next->character.isNull() ? nextKey() : next->character, next->autoRepeat);
         QMetaObject::invokeMethod(window, "tmrSpeed_Timer", Qt::QueuedConnection);
         QCoreApplication::processEvents();
-        ASSERT_EQ(window->test().isRunning(), tick < 60000) << tick;
+        ASSERT_EQ(program->test().isRunning(), tick < 60000) << tick;
     }
     EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
     expectEveryKeyJudgedInOrder();
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
 }
 

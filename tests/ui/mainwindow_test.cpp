@@ -5,6 +5,7 @@
 // frmSpeed on real widgets: whole tests driven with QTest keys on a still clock and a timer that
 // ticks when told, the keyboard roles, the focus order and the window's own handlers.
 #include "colorconvert.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "passagestore.h"
@@ -12,7 +13,6 @@
 #include "results.h"
 #include "typingbox.h"
 #include "typingtest.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -44,7 +44,7 @@ protected:
         program.reset();
         ASSERT_TRUE(store.loadFromBytes(onePassageFile(passage), QStringLiteral("p")).isEmpty());
         program = std::make_unique<Program>(
-            store, Program::Ports{&clock, &timer, realMessages ? nullptr : &messages, &random});
+            store, Program::StandIns{&clock, &timer, realMessages ? nullptr : &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();
@@ -77,12 +77,12 @@ protected:
         if (timer.active)
             window->tmrSpeed_Timer();
     }
-    bool running() { return window->test().isRunning(); }
+    bool running() { return program->test().isRunning(); }
 
     PassageStore store;
-    StillClock clock;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeTimer timer;
+    FakeMessageBox messages;
     FirstPassage random;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
@@ -148,8 +148,8 @@ TEST_F(MainWindowTest, FullTimedTestEndsWithTheResults)
     ASSERT_TRUE(running());
     EXPECT_EQ(focusName(), QStringLiteral("txtTyping"));
     type(QStringLiteral("ab xd"));
-    EXPECT_EQ(window->test().state().TotalChars, 5);
-    EXPECT_EQ(window->test().state().ErrorCount, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 5);
+    EXPECT_EQ(program->test().state().ErrorCount, 1);
     EXPECT_EQ(window->passage().styleAt(3).color, kRed);
     EXPECT_EQ(window->passage().styleAt(4).color, kBlue);
     EXPECT_EQ(window->carLeft(), TypingTest::kCarStart + 4 * TypingTest::kCarStep);
@@ -161,12 +161,12 @@ TEST_F(MainWindowTest, FullTimedTestEndsWithTheResults)
     EXPECT_EQ(text("lblSpeed"), QStringLiteral("2"));
     EXPECT_EQ(text("lblAccuracy"), QStringLiteral("80.0"));
     EXPECT_TRUE(find<TypingBox>("txtTyping")->text().isEmpty());
-    EXPECT_EQ(window->test().state().CharPos, 0);
+    EXPECT_EQ(program->test().state().CharPos, 0);
 
     tickAt(60000);
     ASSERT_FALSE(running());
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts.first(),
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.front().text(),
               QStringLiteral("Speed:\t\t1 wpm\r\nAccuracy:\t80.0%\r\nNet Speed:\t1 wpm\r\n"
                              "Time:\t\t1:00.0"));
     EXPECT_FALSE(find("txtTyping")->isEnabled());
@@ -225,12 +225,12 @@ TEST_F(MainWindowTest, EnterIsJudgedWhileRunningAndEscStopsFromTheTypingBox)
     ASSERT_TRUE(running());
     press(Qt::Key_Return);
     EXPECT_TRUE(running());
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().ErrorCount, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().ErrorCount, 1);
     press(Qt::Key_Escape);
     EXPECT_FALSE(running());
-    EXPECT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
 }
 
 TEST_F(MainWindowTest, SpaceOnStartStarts)
@@ -281,10 +281,10 @@ TEST_F(MainWindowTest, TabVisitsOnlyEnabledControls)
         running << focusName();
     }
     EXPECT_EQ(running, (QStringList{"cmdStop", "txtTyping", "cmdStop"}));
-    EXPECT_EQ(window->test().state().TotalChars, 0);
+    EXPECT_EQ(program->test().state().TotalChars, 0);
     press(Qt::Key_Space);
     EXPECT_FALSE(this->running());
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST_F(MainWindowTest, BackspaceIsRefused)
@@ -292,8 +292,8 @@ TEST_F(MainWindowTest, BackspaceIsRefused)
     press(Qt::Key_Return);
     type(QStringLiteral("a"));
     press(Qt::Key_Backspace);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().CharPos, 1);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().CharPos, 1);
     EXPECT_EQ(find<TypingBox>("txtTyping")->text(), QStringLiteral("a"));
     EXPECT_TRUE(window->passage().styleAt(1).current);
     EXPECT_EQ(window->passage().styleAt(0).color, kBlue);
@@ -309,8 +309,8 @@ TEST_F(MainWindowTest, ADeadKeyCharacterIsJudgedOnce)
     QInputMethodEvent letter;
     letter.setCommitString(QStringLiteral("\u00E9"));
     QApplication::sendEvent(find("txtTyping"), &letter);
-    EXPECT_EQ(window->test().state().TotalChars, 1);
-    EXPECT_EQ(window->test().state().ErrorCount, 0);
+    EXPECT_EQ(program->test().state().TotalChars, 1);
+    EXPECT_EQ(program->test().state().ErrorCount, 0);
     EXPECT_EQ(window->passage().styleAt(0).color, kBlue);
     EXPECT_EQ(find<TypingBox>("txtTyping")->text(), QStringLiteral("\u00E9"));
 }
@@ -361,8 +361,8 @@ TEST_F(MainWindowTest, ClosingDuringATestEndsTheProgram)
     EXPECT_FALSE(timer.active);
     clock.now = 1000 + 60000;
     window->tmrSpeed_Timer();
-    EXPECT_TRUE(messages.texts.isEmpty());
-    EXPECT_EQ(window->test().state().ElapsedMs, 0);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(program->test().state().ElapsedMs, 0);
 }
 
 // Esc while idle does nothing, before the first test and after one: no results, no exit, no
@@ -379,14 +379,14 @@ TEST_F(MainWindowTest, EscWhileIdleDoesNothing)
     };
     escapeFrom("cmdStart");
     escapeFrom("cmdAbout");
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.shown.empty());
 
     find<QPushButton>("cmdStart")->click();
     find<QPushButton>("cmdStop")->click();
-    ASSERT_EQ(messages.texts.size(), 1);
+    ASSERT_EQ(messages.shown.size(), 1);
     escapeFrom("cmdStart");
     escapeFrom("cmdExit");
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(stops.count(), 1);
     EXPECT_EQ(exits.count(), 0);
     EXPECT_TRUE(window->isVisible());

@@ -4,13 +4,13 @@
 
 // frmSpeed's layout, control by control, as the window shows it after start-up.
 #include "captionof.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "passageview.h"
 #include "program.h"
 #include "twips.h"
 #include "typingbox.h"
-#include "windowfakes.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -90,16 +90,16 @@ protected:
     {
         ASSERT_EQ(store.loadFromBytes(onePassageFile("abc"), QStringLiteral("p")), QString());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
     }
 
     PassageStore store;
-    StillClock clock;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeMessageBox messages;
     FirstPassage random;
-    ManualTimer timer;
+    FakeTimer timer;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
 };
@@ -137,11 +137,11 @@ TEST(MainWindowLayoutTable, NamesEveryControlOfTheWindow)
 {
     PassageStore store;
     ASSERT_EQ(store.loadFromBytes(onePassageFile("abc"), QStringLiteral("p")), QString());
-    StillClock clock;
-    RecordingMessages messages;
+    FakeClock clock;
+    FakeMessageBox messages;
     FirstPassage random;
-    ManualTimer timer;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    FakeTimer timer;
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
     MainWindow &window = program.window();
     static const QRegularExpression controlName(QStringLiteral("^(lbl|fra|img|rtf|txt|cmd)[A-Z]"));
     QStringList found;

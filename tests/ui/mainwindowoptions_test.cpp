@@ -7,12 +7,13 @@
 #include "carimage.h"
 #include "colorconvert.h"
 #include "colorpicker.h"
+#include "fakecolorpicker.h"
+#include "fakes.h"
 #include "mainwindow.h"
 #include "modalcatcher.h"
 #include "optionsdialog.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,12 +32,6 @@
 
 namespace quorvel {
 namespace {
-
-class FakePicker : public ColorPicker {
-public:
-    std::optional<Color> answer;
-    std::optional<Color> pick(QWidget *) override { return answer; }
-};
 
 // Counts the showings of a window.
 class ShowCounter : public QObject {
@@ -57,14 +52,20 @@ protected:
     MainWindowOptionsTest()
     {
         EXPECT_TRUE(store.loadFromBytes("1\r\nabc def\r\n", QStringLiteral("passages")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, nullptr});
+        open(&picker);
+    }
+
+    // The program afresh, picking colours with colorPicker, or with the platform's dialog when
+    // that is nullptr.
+    void open(ColorPicker *colorPicker)
+    {
+        program.reset();
+        program = std::make_unique<Program>(
+            store, Program::StandIns{&clock, &timer, &messages, nullptr, colorPicker});
         window = &program->window();
         dialog = window->findChild<OptionsDialog *>(QStringLiteral("frmOptions"));
-        if (dialog) {
-            dialog->setColorPicker(&picker);
+        if (dialog)
             dialog->installEventFilter(&showCounter);
-        }
         window->show();
     }
 
@@ -115,13 +116,13 @@ protected:
         return fromQColor(image.pixelColor(image.width() / 2, image.height() / 2));
     }
 
-    const Settings &settings() { return window->test().settings(); }
+    const Settings &settings() { return program->test().settings(); }
 
     PassageStore store;
-    StillClock clock{5000};
-    ManualTimer timer;
-    RecordingMessages messages;
-    FakePicker picker;
+    FakeClock clock{5000};
+    FakeTimer timer;
+    FakeMessageBox messages;
+    FakeColorPicker picker;
     ShowCounter showCounter;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
@@ -259,7 +260,8 @@ TEST_F(MainWindowOptionsTest, CancelledPickerLeavesTheSwatch)
 
 TEST_F(MainWindowOptionsTest, RealColourDialogRejectedLeavesTheSwatch)
 {
-    dialog->setColorPicker(nullptr);
+    open(nullptr);
+    ASSERT_NE(dialog, nullptr);
     bool sawColourDialog = false;
     withOptions([this, &sawColourDialog] {
         QTimer::singleShot(0, dialog, [&sawColourDialog] {
@@ -307,7 +309,7 @@ TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
 
     find<QPushButton>(window, "cmdStart")->click();
     clock.now += 120;
-    window->test().tmrSpeed_Timer();
+    program->test().tmrSpeed_Timer();
     {
         // Closes a dialog that a broken guard lets open, which would otherwise wait for ever.
         ModalCatcher catcher;

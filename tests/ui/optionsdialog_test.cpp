@@ -5,7 +5,7 @@
 // The Options dialog on its own: layout, captions, tab order, the option group and the swatches.
 #include "captionof.h"
 #include "colorconvert.h"
-#include "colorpicker.h"
+#include "fakecolorpicker.h"
 #include "optionsdialog.h"
 #include "twips.h"
 
@@ -28,22 +28,8 @@
 namespace quorvel {
 namespace {
 
-class FakePicker : public ColorPicker {
-public:
-    std::optional<Color> answer;
-    int calls = 0;
-
-    std::optional<Color> pick(QWidget *) override
-    {
-        ++calls;
-        return answer;
-    }
-};
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
-    OptionsDialogTest() { dialog.setColorPicker(&picker); }
-
     template <typename Widget> Widget *child(const char *name)
     {
         auto *widget = dialog.findChild<Widget *>(QLatin1String(name));
@@ -51,8 +37,8 @@ protected:
         return widget;
     }
 
-    FakePicker picker;
-    OptionsDialog dialog;
+    FakeColorPicker picker;
+    OptionsDialog dialog{picker};
 };
 
 TEST_F(OptionsDialogTest, CreatedWithNothingChosenAndTheAnswerHidden)
@@ -226,7 +212,8 @@ TEST(OptionsDialogStyles, DisabledSwatchesShowTheirColourInEveryStyle)
     for (const QString &styleName : QStyleFactory::keys()) {
         SCOPED_TRACE(styleName.toStdString());
         QApplication::setStyle(styleName);
-        OptionsDialog dialog;
+        FakeColorPicker picker;
+        OptionsDialog dialog(picker);
         dialog.setCorrectSwatch(0x00A0FF);
         dialog.setIncorrectSwatch(0x7F0040);
         dialog.show();

@@ -11,8 +11,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace quorvel;
 
@@ -30,6 +34,66 @@ public:
     }
 };
 
+// The pixels of a box, sorted by what drawing ink of one colour, antialiased, over a plain
+// background can give: the background itself, a blend of the two at a stroke's edge, the ink
+// itself, or anything else. A blend lies on the line from background to ink, so a near colour,
+// which leaves that line, shows up as foreign even where it is faint.
+struct Pixels {
+    int background = 0;
+    int edge = 0;
+    int solid = 0;
+    int foreign = 0;
+};
+
+Pixels drawnIn(const QImage &image, const QRect &box, const QColor &ink,
+               const QColor &background = Qt::white)
+{
+    // Blending rounds each channel once: a pixel may sit this far off the line.
+    constexpr double kRounding = 2.5;
+    const int base[3] = {background.red(), background.green(), background.blue()};
+    const int span[3] = {ink.red() - base[0], ink.green() - base[1], ink.blue() - base[2]};
+    const int widest = int(
+        std::max_element(span, span + 3, [](int a, int b) { return std::abs(a) < std::abs(b); }) -
+        span);
+    Pixels pixels;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int got[3] = {c.red(), c.green(), c.blue()};
+            const double cover = double(got[widest] - base[widest]) / span[widest];
+            bool onLine = cover > -0.02 && cover < 1.02;
+            for (int k = 0; k < 3; ++k)
+                onLine = onLine && std::abs(got[k] - (base[k] + cover * span[k])) <= kRounding;
+            if (!onLine)
+                ++pixels.foreign;
+            else if (cover < 0.02)
+                ++pixels.background;
+            else if (cover > 0.98)
+                ++pixels.solid;
+            else
+                ++pixels.edge;
+        }
+    }
+    return pixels;
+}
+
+// Pixels of exactly this colour.
+int pixelsOf(const QImage &image, const QRect &box, const QColor &color)
+{
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x)
+            count += image.pixelColor(x, y) == color;
+    }
+    return count;
+}
+
+// A character's box less the column it may share with each neighbour.
+QRect inner(const QRect &box)
+{
+    return box.adjusted(1, 0, -1, 0);
+}
+
 class PassageViewTest : public ::testing::Test {
 protected:
     PassageViewTest() : view(model)
@@ -45,39 +109,43 @@ protected:
         model.setSelColor(color);
     }
 
-    // Pixels inside the character's box that are close to the colour.
-    int pixelsNear(const QImage &image, const QRect &box, const QColor &color)
+    // The whole view painted afresh.
+    QImage grab() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the screen holds once the pending repaints are done, which paint only what changed.
+    QImage onScreen()
     {
-        int count = 0;
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            for (int x = box.left(); x <= box.right(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                if (std::abs(pixel.red() - color.red()) < 60 &&
-                    std::abs(pixel.green() - color.green()) < 60 &&
-                    std::abs(pixel.blue() - color.blue()) < 60)
-                    ++count;
-            }
-        }
-        return count;
+        QApplication::processEvents();
+        return view.screen()
+            ->grabWindow(view.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
-
-    QImage grab() { return view.grab().toImage(); }
 
     PassageModel model;
     PassageView view;
 };
 
+// Every pixel of a character is its colour, the white base or a blend of the two.
 TEST_F(PassageViewTest, EachCharacterIsDrawnInItsOwnColour)
 {
     model.setText(QStringLiteral("WMW"));
     colour(0, kBlue);
-    colour(1, kRed);
+    colour(1, 0x3CB371);
     const QImage image = grab();
-    EXPECT_GT(pixelsNear(image, view.charRect(0), toQColor(kBlue)), 10);
-    EXPECT_EQ(pixelsNear(image, view.charRect(0), toQColor(kRed)), 0);
-    EXPECT_GT(pixelsNear(image, view.charRect(1), toQColor(kRed)), 10);
-    EXPECT_EQ(pixelsNear(image, view.charRect(1), toQColor(kBlue)), 0);
-    EXPECT_GT(pixelsNear(image, view.charRect(2), Qt::black), 10);
+    const struct {
+        int index;
+        QColor colour;
+    } expected[] = {{0, toQColor(kBlue)}, {1, QColor(0x71, 0xB3, 0x3C)}, {2, Qt::black}};
+    for (const auto &[index, colour] : expected) {
+        const Pixels pixels = drawnIn(image, inner(view.charRect(index)), colour);
+        EXPECT_EQ(pixels.foreign, 0) << index;
+        EXPECT_GE(pixels.solid, 5) << index;
+        EXPECT_GE(pixels.edge, 10) << index;
+    }
+    // A colour a little off is told apart, on the solid strokes and on the faint edges alike.
+    EXPECT_GE(drawnIn(image, inner(view.charRect(0)), QColor(0, 0, 230)).foreign, 15);
+    EXPECT_GE(drawnIn(image, inner(view.charRect(1)), QColor(0x71, 0xB3, 0x50)).foreign, 15);
+    EXPECT_GE(drawnIn(image, inner(view.charRect(2)), QColor(40, 40, 40)).foreign, 15);
 }
 
 TEST_F(PassageViewTest, TheMarkHighlightsTheCharacterAndKeepsItReadable)
@@ -85,21 +153,53 @@ TEST_F(PassageViewTest, TheMarkHighlightsTheCharacterAndKeepsItReadable)
     model.setText(QStringLiteral("WMW"));
     model.MarkCurrentChar(1, 1);
     const QImage image = grab();
+    // The black glyph on the mark's ground, and nothing else, fills the whole box.
     const QRect marked = view.charRect(1);
-    EXPECT_GT(pixelsNear(image, marked, PassageView::markColor()), 20);
-    EXPECT_GT(pixelsNear(image, marked, Qt::black), 10);
-    EXPECT_EQ(pixelsNear(image, view.charRect(0).adjusted(0, 0, -1, 0), PassageView::markColor()),
-              0);
+    const Pixels pixels = drawnIn(image, inner(marked), Qt::black, PassageView::markColor());
+    EXPECT_EQ(pixels.foreign, 0);
+    EXPECT_GE(pixels.solid, 5);
+    EXPECT_GE(pixels.background, marked.width() * marked.height() / 3);
+    // Its neighbours keep the white ground.
+    for (int index : {0, 2}) {
+        const Pixels plain = drawnIn(image, inner(view.charRect(index)), Qt::black);
+        EXPECT_EQ(plain.foreign, 0) << index;
+        EXPECT_GE(plain.solid, 5) << index;
+    }
 }
 
-TEST_F(PassageViewTest, TheSpaceCueIsVisibleOnABlank)
+// The cue is a solid bar under the blank, as wide as the blank, in the blank's own colour: black
+// while it waits for its key, then the verdict's.
+TEST_F(PassageViewTest, TheSpaceCueIsABarUnderTheBlank)
 {
     model.setText(QStringLiteral("a b"));
-    const QRect blank = view.charRect(1);
-    const int darkBefore = pixelsNear(grab(), blank, Qt::black);
+    const QRect blank = inner(view.charRect(1));
+    ASSERT_GE(blank.width(), 2);
+    const Pixels before = drawnIn(grab(), blank, Qt::black);
+    EXPECT_EQ(before.background, blank.width() * blank.height()) << "a blank shows nothing";
+
     model.SelectChars(1, 1);
     model.setSpaceCue(true);
-    EXPECT_GT(pixelsNear(grab(), blank, Qt::black), darkBefore);
+    auto solidRows = [&](const QImage &image, const QColor &colour) {
+        QList<int> rows;
+        for (int y = blank.top(); y <= blank.bottom(); ++y) {
+            const Pixels row = drawnIn(image, QRect(blank.left(), y, blank.width(), 1), colour);
+            EXPECT_EQ(row.foreign, 0) << y;
+            EXPECT_EQ(row.edge, 0) << y;
+            if (row.solid == blank.width())
+                rows << y;
+            else
+                EXPECT_EQ(row.solid, 0) << "a bar has no ragged row, at " << y;
+        }
+        return rows;
+    };
+    const QList<int> cue = solidRows(grab(), Qt::black);
+    ASSERT_FALSE(cue.isEmpty());
+    EXPECT_EQ(cue.size(), 2) << "two pixels thick";
+    EXPECT_EQ(cue.back() - cue.front(), cue.size() - 1) << "one bar";
+    EXPECT_GT(cue.front(), view.height() / 2) << "under the blank's middle";
+
+    colour(1, kRed);
+    EXPECT_EQ(solidRows(grab(), toQColor(kRed)), cue);
 }
 
 // The passage is chosen against white: a dark desktop palette must not change its base.
@@ -116,7 +216,9 @@ TEST_F(PassageViewTest, TheBaseStaysWhiteUnderADarkPalette)
     QApplication::setPalette(old);
     EXPECT_EQ(image.pixelColor(view.charRect(2).right() + 20, view.height() / 2),
               QColor(Qt::white));
-    EXPECT_GT(pixelsNear(image, view.charRect(0), Qt::black), 5);
+    const Pixels pixels = drawnIn(image, inner(view.charRect(0)), Qt::black);
+    EXPECT_EQ(pixels.foreign, 0);
+    EXPECT_GE(pixels.solid, 3);
 }
 
 // One line is on show: the one holding the next character to type.
@@ -204,7 +306,9 @@ TEST_F(PassageViewTest, CharactersBeyondTheBasicPlaneKeepTheirPlaces)
     EXPECT_FALSE(emoji.isEmpty());
     EXPECT_GT(b.left(), emoji.left());
     colour(2, kRed);
-    EXPECT_GT(pixelsNear(grab(), b, toQColor(kRed)), 5);
+    const Pixels pixels = drawnIn(grab(), inner(b), toQColor(kRed));
+    EXPECT_EQ(pixels.foreign, 0);
+    EXPECT_GE(pixels.solid, 3);
 }
 
 // A key must cost the same at any passage length: a change repaints only its characters.
@@ -241,9 +345,10 @@ TEST_F(PassageViewTest, AClusterIsMarkedWholeWhileTypedCharacterByCharacter)
     colour(1, kBlue);
     model.MarkCurrentChar(2, 1);
     QImage image = grab();
-    EXPECT_GT(pixelsNear(image, q, PassageView::markColor()), q.width() * q.height() / 3);
-    EXPECT_GT(pixelsNear(image, q, toQColor(kBlue)), 10);
-    EXPECT_EQ(pixelsNear(image, q, Qt::black), 0);
+    const Pixels marked = drawnIn(image, inner(q), toQColor(kBlue), PassageView::markColor());
+    EXPECT_EQ(marked.foreign, 0);
+    EXPECT_GE(marked.background, q.width() * q.height() / 3);
+    EXPECT_GE(marked.solid, 3);
 
     // The emoji judged, its skin tone next: the mark covers both, as the one glyph they make.
     const QRect emoji = view.charRect(4);
@@ -251,20 +356,30 @@ TEST_F(PassageViewTest, AClusterIsMarkedWholeWhileTypedCharacterByCharacter)
     model.UnmarkChar(2, 1);
     model.MarkCurrentChar(5, 1);
     image = grab();
-    EXPECT_GT(pixelsNear(image, emoji, PassageView::markColor()), emoji.width() * 2);
-    EXPECT_EQ(pixelsNear(image, q, PassageView::markColor()), 0);
+    EXPECT_GE(pixelsOf(image, emoji, PassageView::markColor()), emoji.width() * 2);
+    EXPECT_EQ(pixelsOf(image, q, PassageView::markColor()), 0);
 }
 
-TEST_F(PassageViewTest, AClusterTakesTheColourOfItsLastJudgedCharacter)
+// Black is a colour a typist may choose for a verdict; it must not read as "not judged yet".
+TEST_F(PassageViewTest, AClusterTakesTheColourOfItsLastJudgedCharacterBlackIncluded)
 {
     model.setText(QStringLiteral("Wq\u0303W"));
-    const QRect q = view.charRect(1);
-    colour(1, kBlue);
-    colour(2, kRed);
-    const QImage image = grab();
-    EXPECT_GT(pixelsNear(image, q, toQColor(kRed)), 10);
-    EXPECT_EQ(pixelsNear(image, q, toQColor(kBlue)), 0);
-    EXPECT_EQ(pixelsNear(image, q, Qt::black), 0);
+    const QRect q = inner(view.charRect(1));
+    const struct {
+        Color q;
+        Color tilde;
+    } verdicts[] = {{kBlue, kRed}, {kBlue, kBlack}, {kBlack, kBlue}};
+    for (const auto &[first, second] : verdicts) {
+        model.ResetPassageColor(0, model.length());
+        colour(1, first);
+        Pixels pixels = drawnIn(grab(), q, toQColor(first));
+        EXPECT_EQ(pixels.foreign, 0) << "q judged, its tilde not yet: " << first;
+        EXPECT_GE(pixels.solid, 3);
+        colour(2, second);
+        pixels = drawnIn(grab(), q, toQColor(second));
+        EXPECT_EQ(pixels.foreign, 0) << first << " then " << second;
+        EXPECT_GE(pixels.solid, 3);
+    }
 }
 
 TEST_F(PassageViewTest, AChangeInsideAClusterRepaintsTheWholeCluster)
@@ -279,12 +394,46 @@ TEST_F(PassageViewTest, AChangeInsideAClusterRepaintsTheWholeCluster)
     EXPECT_TRUE(recorder.painted.boundingRect().contains(view.charRect(1)));
 }
 
+// Marks stacked above and below a letter, and a mark that hangs out to the left, reach past the
+// cluster's advance and the line's height. Key by key, the screen, repainted piece by piece, must
+// be what a whole fresh paint gives: no stale colour, no stale mark.
+TEST_F(PassageViewTest, AKeyRepaintsAllTheInkOfItsCluster)
+{
+    const QString stacked = QStringLiteral("a\u0301\u0301\u0301\u0301");
+    const QString below = QStringLiteral("a\u0323\u0324\u0325\u0326");
+    const QString hanging = QStringLiteral("j\u0332\u0332");
+    model.setText("W" + stacked + "W" + below + "W" + hanging + "W \U0001F44D\U0001F3FD W");
+    model.MarkCurrentChar(0, 1);
+    ASSERT_EQ(onScreen(), grab());
+    for (int i = 0; i < model.length(); ++i) {
+        // The key handler's steps, a wrong key on every other character.
+        model.UnmarkChar(i, 1);
+        model.setSelColor(i % 2 ? kRed : kBlue);
+        model.MarkCurrentChar(i + 1, 1);
+        const QImage screen = onScreen();
+        const QImage fresh = grab();
+        int stale = 0;
+        QRect where;
+        for (int y = 0; y < fresh.height(); ++y) {
+            for (int x = 0; x < fresh.width(); ++x) {
+                if (screen.pixel(x, y) != fresh.pixel(x, y)) {
+                    ++stale;
+                    where |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        EXPECT_EQ(stale, 0) << "after the key on " << i << ", at " << where.x() << "," << where.y()
+                            << " " << where.width() << "x" << where.height();
+    }
+}
+
 TEST_F(PassageViewTest, AnEmptyPassageShowsNothingAndTakesNoMark)
 {
     model.setText(QString());
     model.MarkCurrentChar(0, 1);
     EXPECT_TRUE(view.charRect(0).isEmpty());
-    EXPECT_EQ(pixelsNear(grab(), view.rect().adjusted(3, 3, -3, -3), Qt::black), 0);
+    const QRect inside = view.rect().adjusted(3, 3, -3, -3);
+    EXPECT_EQ(pixelsOf(grab(), inside, Qt::white), inside.width() * inside.height());
 }
 
 } // namespace

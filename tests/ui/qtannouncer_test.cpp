@@ -11,7 +11,6 @@
 #include "program.h"
 #include "qtannouncer.h"
 #include "typingtest.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -52,7 +51,7 @@ protected:
         ASSERT_TRUE(store.loadFromBytes(onePassageFile("Go on. Then stop!"), QStringLiteral("p"))
                         .isEmpty());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();
@@ -84,10 +83,10 @@ protected:
     QList<Notice *> notices() const { return window->findChildren<Notice *>(); }
 
     PassageStore store;
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
     QWidget *box = nullptr;

@@ -9,7 +9,6 @@
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -55,7 +54,7 @@ protected:
     {
         ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();
@@ -85,10 +84,10 @@ protected:
     }
 
     PassageStore store;
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
     QWidget *box = nullptr;
@@ -159,11 +158,11 @@ TEST(PassageAttributes, ALongRunIsReportedInANearbyStretch)
     PassageStore store;
     ASSERT_TRUE(
         store.loadFromBytes(onePassageFile(QByteArray(5000, 'a')), QStringLiteral("p")).isEmpty());
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    FakeTimer timer;
+    FakeMessageBox messages;
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
     program.window().findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
     QAccessibleTextInterface *text =
         QAccessible::queryAccessibleInterface(

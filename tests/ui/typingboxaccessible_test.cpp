@@ -4,10 +4,10 @@
 
 // The typing box as a screen reader reads it from the real window: an editable text holding what
 // was typed, its states, and an event for every character that goes in or is cleared.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
-#include "windowfakes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -63,7 +63,7 @@ protected:
     {
         ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
         program =
-            std::make_unique<Program>(store, Program::Ports{&clock, &timer, &messages, &random});
+            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
         window = &program->window();
         window->show();
         window->activateWindow();
@@ -101,10 +101,10 @@ protected:
     QString all() const { return text->text(0, text->characterCount()); }
 
     PassageStore store;
-    StillClock clock;
+    FakeClock clock;
     FirstPassage random;
-    ManualTimer timer;
-    RecordingMessages messages;
+    FakeTimer timer;
+    FakeMessageBox messages;
     std::unique_ptr<Program> program;
     MainWindow *window = nullptr;
     QWidget *box = nullptr;
@@ -182,7 +182,7 @@ TEST_F(TypingBoxAccessibleTest, ClearingAtANewPassageAndAtStartIsHeard)
     QTest::keyClicks(box, QStringLiteral("ab cd"));
     heard.clear();
     clock.now += 1000;
-    window->test().tmrSpeed_Timer(); // the passage is finished: a new one comes
+    program->test().tmrSpeed_Timer(); // the passage is finished: a new one comes
     EXPECT_EQ(all(), QString());
     EXPECT_EQ(heard, (std::vector<Heard>{{QAccessible::TextRemoved, 0, QStringLiteral("ab cd")}}));
 

@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The long run on the real window: ten thousand Start/Stop cycles with keys in between.
+#include "fakes.h"
 #include "mainwindow.h"
 #include "passagestore.h"
 #include "program.h"
 #include "typingbox.h"
-#include "windowfakes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,11 +23,11 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
 {
     PassageStore store;
     ASSERT_EQ(store.loadFromBytes("2\r\nab cd\r\nefg\r\n", QStringLiteral("p")), QString());
-    StillClock clock{5000};
-    RecordingMessages messages;
+    FakeClock clock{5000};
+    FakeMessageBox messages;
     FirstPassage random;
-    ManualTimer timer;
-    Program program(store, Program::Ports{&clock, &timer, &messages, &random});
+    FakeTimer timer;
+    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
     MainWindow &window = program.window();
     window.show();
     auto *cmdStart = window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
@@ -45,11 +45,11 @@ TEST(StartStop, TenThousandCyclesOnTheWindow)
                 box, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c));
         QCoreApplication::processEvents();
         cmdStop->click();
-        ASSERT_EQ(window.test().state().TotalChars, 2) << cycle;
-        ASSERT_EQ(window.test().state().ErrorCount, 1) << cycle;
+        ASSERT_EQ(program.test().state().TotalChars, 2) << cycle;
+        ASSERT_EQ(program.test().state().ErrorCount, 1) << cycle;
     }
-    EXPECT_EQ(messages.texts.size(), kCycles);
-    EXPECT_FALSE(window.test().isRunning());
+    EXPECT_EQ(messages.shown.size(), kCycles);
+    EXPECT_FALSE(program.test().isRunning());
     EXPECT_EQ(QApplication::allWidgets().size(), widgets);
     EXPECT_EQ(window.findChildren<QObject *>().size(), children);
 }

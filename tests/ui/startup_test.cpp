@@ -126,7 +126,8 @@ TEST(StartUpTest, ShowsTheMainWindowCentredWithTheFocusOnStart)
 
     ASSERT_TRUE(startUp.loadPassages());
     MainWindow *window = startUp.showMainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // As long as the watchdog: the wait ends as soon as the window is active.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window, 30000));
     EXPECT_TRUE(errors.str().empty());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((window->geometry().center() - screen.center()).manhattanLength(), 2);

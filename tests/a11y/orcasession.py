@@ -15,6 +15,7 @@ Speech needs an audio device to finish an utterance, or speech-dispatcher and th
 ALSA's null device stands in for one.
 """
 
+import codecs
 import os
 import re
 import shutil
@@ -22,7 +23,6 @@ import signal
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import tty
 from dataclasses import dataclass
@@ -33,6 +33,7 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 _ENTRY = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d{6}) - SPEECH OUTPUT: '(.*)$")
 _VOICE = re.compile(r"^(.*)'\s*\{[^{}]*\}\s*$", re.DOTALL)
+_STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} ")
 
 
 def missing_tools():
@@ -50,32 +51,56 @@ class Phrase:
     text: str
 
 
-def parse_speech(log_text):
-    """The phrases in an Orca debug log, in order. A phrase may run over several lines (the
-    results box is read as one); it ends at the quote that precedes its voice settings."""
-    phrases = []
-    current = None
-    for line in log_text.splitlines():
+class SpeechReader:
+    """The phrases of an Orca debug log, read as the log grows. A phrase may run over several
+    lines (the results box is read as one); it ends at the next line with a time, and its text
+    at the quote before its voice settings. Each line is read once, so waiting on a log of
+    megabytes costs little."""
+
+    def __init__(self):
+        self._done = []
+        self._current = None
+        self._partial = ""
+
+    def feed(self, text):
+        lines = (self._partial + text).split("\n")
+        self._partial = lines.pop()
+        for line in lines:
+            self._line(line)
+
+    def _line(self, line):
         match = _ENTRY.match(line)
         if match:
-            if current:
-                phrases.append(current)
+            self._finish()
             h, m, s, micro, rest = match.groups()
-            current = Phrase(int(h) * 3600 + int(m) * 60 + int(s) + int(micro) / 1e6, rest)
-        elif current and not re.match(r"^\d\d:\d\d:\d\d\.\d{6} ", line):
-            current.text += "\n" + line
-        elif current:
-            phrases.append(current)
-            current = None
-    if current:
-        phrases.append(current)
-    for phrase in phrases:
-        # What follows the closing quote is the voice: {'established': False, ...}.
-        voiced = _VOICE.match(phrase.text)
-        if voiced:
-            phrase.text = voiced.group(1)
-        phrase.text = " ".join(phrase.text.split())
-    return phrases
+            self._current = Phrase(int(h) * 3600 + int(m) * 60 + int(s) + int(micro) / 1e6,
+                                   rest)
+        elif self._current and not _STAMP.match(line):
+            self._current.text += "\n" + line
+        else:
+            self._finish()
+
+    def _finish(self):
+        if self._current:
+            self._done.append(_spoken(self._current))
+            self._current = None
+
+    def phrases(self):
+        return self._done + ([_spoken(self._current)] if self._current else [])
+
+
+def _spoken(phrase):
+    # What follows the closing quote is the voice: {'established': False, ...}.
+    voiced = _VOICE.match(phrase.text)
+    text = voiced.group(1) if voiced else phrase.text
+    return Phrase(phrase.at, " ".join(text.split()))
+
+
+def parse_speech(log_text):
+    """The phrases in a whole Orca debug log, in order."""
+    reader = SpeechReader()
+    reader.feed(log_text + "\n")
+    return reader.phrases()
 
 
 class Session:
@@ -96,6 +121,9 @@ class Session:
         self._env = None
         self._reader = reader
         self._speech_log = reader and speech_log
+        self._speech = SpeechReader()
+        self._log_read = 0
+        self._decoder = codecs.getincrementaldecoder("utf-8")(errors="replace")
 
     # Setting up and tearing down
 
@@ -137,8 +165,8 @@ class Session:
                 f.write(passage + "\n")
 
     def _spawn(self, argv, **kwargs):
-        process = subprocess.Popen(argv, env=kwargs.pop("env", self._env),
-                                   stdin=subprocess.DEVNULL, **kwargs)
+        kwargs.setdefault("stdin", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, env=kwargs.pop("env", self._env), **kwargs)
         self._children.append(process)
         return process
 
@@ -157,24 +185,14 @@ class Session:
     def _start_log(self):
         """Orca's debug file, through a terminal. Orca writes it through a buffer of 8 KiB, so a
         phrase could wait in that buffer for many seconds; to a terminal it writes line by line.
-        A thread copies what arrives into the log."""
-        self._pty, slave = os.openpty()
+        A cat copies what arrives into the log, apart from this script, so that Orca never waits
+        on a full terminal while the checks read."""
+        master, slave = os.openpty()
         tty.setraw(slave)
         self._pty_slave = slave
-
-        def copy():
-            with open(self.log, "ab") as log:
-                while True:
-                    try:
-                        chunk = os.read(self._pty, 65536)
-                    except OSError:
-                        return
-                    if not chunk:
-                        return
-                    log.write(chunk)
-                    log.flush()
-        self._copier = threading.Thread(target=copy, daemon=True)
-        self._copier.start()
+        with open(self.log, "wb") as log:
+            self._spawn(["cat"], stdin=master, stdout=log)
+        os.close(master)
         return os.ttyname(slave)
 
     def _start_desktop(self):
@@ -260,11 +278,9 @@ class Session:
                     process.kill()
                     process.wait()
         self._children = []
-        if getattr(self, "_copier", None):
+        if getattr(self, "_pty_slave", None) is not None:
             os.close(self._pty_slave)
-            self._copier.join(5)
-            os.close(self._pty)
-            self._copier = None
+            self._pty_slave = None
         if self._env:
             self._signal_pidfile(os.path.join(self._env["XDG_RUNTIME_DIR"], "speech-dispatcher",
                                               "pid", "speech-dispatcher.pid"))
@@ -283,10 +299,14 @@ class Session:
 
     def speech(self):
         try:
-            with open(self.log, encoding="utf-8", errors="replace") as f:
-                return parse_speech(f.read())
+            with open(self.log, "rb") as f:
+                f.seek(self._log_read)
+                data = f.read()
         except FileNotFoundError:
             return []
+        self._log_read += len(data)
+        self._speech.feed(self._decoder.decode(data))
+        return self._speech.phrases()
 
     def wait_for(self, matches, timeout, what, after=0):
         """The first phrase from index after on that matches, waiting up to timeout seconds;

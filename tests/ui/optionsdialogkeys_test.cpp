@@ -5,6 +5,7 @@
 // The Options dialog by keyboard, as a screen-reader user goes through it: Tab enters the test
 // lengths at the selected one, the arrows move the selection, and the colour buttons tell their
 // colours.
+#include "fakecolorpicker.h"
 #include "optionsdialog.h"
 
 #include <QAccessible>
@@ -38,7 +39,8 @@ protected:
 
     void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
-    OptionsDialog dialog;
+    FakeColorPicker picker;
+    OptionsDialog dialog{picker};
 };
 
 TEST_F(OptionsKeysTest, TabEntersTheLengthsAtTheSelectedOne)

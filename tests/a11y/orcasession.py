@@ -211,11 +211,12 @@ class Session:
         if self._speech_log:
             self.wait_for(lambda p: p.text == "Screen reader on.", 60, "Orca to say it is on")
         elif self._reader:
-            # Orca's speech starts speech-dispatcher, which makes its socket.
+            # Orca's speech starts speech-dispatcher, which makes its socket; Orca then starts
+            # listening to the desktop.
             socket = os.path.join(self._env["XDG_RUNTIME_DIR"], "speech-dispatcher",
                                   "speechd.sock")
             self._wait_until(lambda: os.path.exists(socket), 60, "Orca's speech")
-            time.sleep(1)
+            time.sleep(2)
 
     def _start_program(self):
         env = dict(self._env, QT_QPA_PLATFORM="xcb")

@@ -274,6 +274,9 @@ TEST_F(TypingBoxTest, DrawsWhatWasTyped)
     EXPECT_EQ(left2, left);
     EXPECT_NEAR(right2 - left2, metrics.horizontalAdvance(QStringLiteral("WWW WW")), 4);
 
+    // A Compose sequence left half typed shows as pre-edit text; clearing the box drops it too.
+    commit(QString(), QStringLiteral("W"));
+    EXPECT_NEAR(ink().second - left2, metrics.horizontalAdvance(QStringLiteral("WWW WWW")), 4);
     box.clear();
     EXPECT_EQ(ink(), std::make_pair(-1, -1));
 }

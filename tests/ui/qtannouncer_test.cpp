@@ -4,23 +4,15 @@
 
 // What a screen reader is told through the real window: each announcement is a notification
 // shown with its text, nothing on screen changes, and nothing happens while no reader listens.
-#include "fakes.h"
-#include "mainwindow.h"
 #include "notice.h"
-#include "passagestore.h"
-#include "program.h"
 #include "qtannouncer.h"
+#include "readerwindow.h"
 #include "typingtest.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QPushButton>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
-#include <memory>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace quorvel {
 namespace {
@@ -44,54 +36,17 @@ void listen(QAccessibleEvent *event)
     }
 }
 
-class AnnouncementTest : public ::testing::Test {
+class AnnouncementTest : public ReaderWindow {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(store.loadFromBytes(onePassageFile("Go on. Then stop!"), QStringLiteral("p"))
-                        .isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        box = window->findChild<QWidget *>(QStringLiteral("txtTyping"));
-        ASSERT_NE(box, nullptr);
         shown.clear();
         renamed = 0;
-        previousHandler = QAccessible::installUpdateHandler(&listen);
-        platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        ASSERT_NE(platform, nullptr);
+        ASSERT_NO_FATAL_FAILURE(open("Go on. Then stop!", &listen));
     }
 
-    void TearDown() override
-    {
-        if (platform)
-            platform->setActive(false);
-        QAccessible::installUpdateHandler(previousHandler);
-    }
-
-    // As when a screen reader starts.
-    void readerOn()
-    {
-        platform->setActive(true);
-        ASSERT_TRUE(QAccessible::isActive());
-    }
-
-    void start() { window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click(); }
+    void start() { click("cmdStart"); }
     QList<Notice *> notices() const { return window->findChildren<Notice *>(); }
-
-    PassageStore store;
-    FakeClock clock;
-    FirstPassage random;
-    FakeTimer timer;
-    FakeMessageBox messages;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
-    QWidget *box = nullptr;
-    QAccessible::UpdateHandler previousHandler = nullptr;
-    QPlatformAccessibility *platform = nullptr;
 };
 
 TEST_F(AnnouncementTest, WithoutAReaderNothingIsMadeOrSent)

@@ -5,21 +5,13 @@
 // What a screen reader is sent while a test runs, which it must answer for: a key moves the
 // passage's caret once, straight to the next character, and the figures tell of a new whole
 // number only, not of every tenth at every tick.
-#include "fakes.h"
-#include "mainwindow.h"
-#include "passagestore.h"
-#include "program.h"
+#include "readerwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
-#include <memory>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace quorvel {
 namespace {
@@ -48,33 +40,15 @@ int count(const char *object, QAccessible::Event type)
     return n;
 }
 
-class ReaderEventsTest : public ::testing::Test {
+class ReaderEventsTest : public ReaderWindow {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        box = window->findChild<QWidget *>(QStringLiteral("txtTyping"));
-        sent.clear();
-        previousHandler = QAccessible::installUpdateHandler(&listen);
-        platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        ASSERT_NE(platform, nullptr);
-        platform->setActive(true);
-        window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+        ASSERT_NO_FATAL_FAILURE(open("ab cd", &listen));
+        ASSERT_NO_FATAL_FAILURE(readerOn());
+        click("cmdStart");
         QApplication::processEvents();
         sent.clear();
-    }
-
-    void TearDown() override
-    {
-        if (platform)
-            platform->setActive(false);
-        QAccessible::installUpdateHandler(previousHandler);
     }
 
     void tickAt(qint64 ms)
@@ -82,17 +56,6 @@ protected:
         clock.now = 1000 + ms;
         program->test().tmrSpeed_Timer();
     }
-
-    PassageStore store;
-    FakeClock clock;
-    FirstPassage random;
-    FakeTimer timer;
-    FakeMessageBox messages;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
-    QWidget *box = nullptr;
-    QAccessible::UpdateHandler previousHandler = nullptr;
-    QPlatformAccessibility *platform = nullptr;
 };
 
 TEST_F(ReaderEventsTest, AKeyMovesThePassageCaretOnceToTheNextCharacter)

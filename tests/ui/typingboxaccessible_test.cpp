@@ -4,20 +4,12 @@
 
 // The typing box as a screen reader reads it from the real window: an editable text holding what
 // was typed, its states, and an event for every character that goes in or is cleared.
-#include "fakes.h"
-#include "mainwindow.h"
-#include "passagestore.h"
-#include "program.h"
+#include "readerwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QPushButton>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
-#include <memory>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <vector>
 
 namespace quorvel {
@@ -57,28 +49,14 @@ void listen(QAccessibleEvent *event)
     }
 }
 
-class TypingBoxAccessibleTest : public ::testing::Test {
+class TypingBoxAccessibleTest : public ReaderWindow {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(store.loadFromBytes(onePassageFile("ab cd"), QStringLiteral("p")).isEmpty());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        box = window->findChild<QWidget *>(QStringLiteral("txtTyping"));
-        ASSERT_NE(box, nullptr);
-        // As when a screen reader is running: the platform turns accessibility on, and the
-        // handler stands in for the bridge that would pass the events on.
         heard.clear();
+        ASSERT_NO_FATAL_FAILURE(open("ab cd", &listen));
         listenedTo = box;
-        previousHandler = QAccessible::installUpdateHandler(&listen);
-        platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        ASSERT_NE(platform, nullptr);
-        platform->setActive(true);
-        ASSERT_TRUE(QAccessible::isActive());
+        ASSERT_NO_FATAL_FAILURE(readerOn());
         iface = QAccessible::queryAccessibleInterface(box);
         ASSERT_NE(iface, nullptr);
         text = iface->textInterface();
@@ -87,31 +65,14 @@ protected:
 
     void TearDown() override
     {
-        if (platform)
-            platform->setActive(false);
-        QAccessible::installUpdateHandler(previousHandler);
+        ReaderWindow::TearDown();
         listenedTo = nullptr;
-    }
-
-    void click(const char *button)
-    {
-        window->findChild<QPushButton *>(QLatin1String(button))->click();
     }
 
     QString all() const { return text->text(0, text->characterCount()); }
 
-    PassageStore store;
-    FakeClock clock;
-    FirstPassage random;
-    FakeTimer timer;
-    FakeMessageBox messages;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
-    QWidget *box = nullptr;
     QAccessibleInterface *iface = nullptr;
     QAccessibleTextInterface *text = nullptr;
-    QAccessible::UpdateHandler previousHandler = nullptr;
-    QPlatformAccessibility *platform = nullptr;
 };
 
 TEST_F(TypingBoxAccessibleTest, IsAnEditableTextNamedTypeHere)

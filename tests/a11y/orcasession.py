@@ -28,7 +28,7 @@ import tty
 from dataclasses import dataclass
 
 TOOLS = ["Xvfb", "dbus-run-session", "openbox", "orca", "xdotool", "xprop", "gsettings",
-         "speech-dispatcher"]
+         "speech-dispatcher", "pgrep"]
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 _ENTRY = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d{6}) - SPEECH OUTPUT: '(.*)$")
@@ -42,6 +42,27 @@ def missing_tools():
     if not os.access(BUS_LAUNCHER, os.X_OK):
         missing.append(BUS_LAUNCHER)
     return missing
+
+
+def orcas_running():
+    """The ids of the Orcas this user already runs, on any display. Orca will not start while
+    one runs, and its --replace would kill them all, a blind developer's own screen reader
+    among them: a session is not started beside one."""
+    found = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                           capture_output=True, text=True)
+    return found.stdout.split()
+
+
+def cannot_run():
+    """Why no session can be started here, or None."""
+    missing = missing_tools()
+    if missing:
+        return "not installed: " + ", ".join(missing)
+    running = orcas_running()
+    if running:
+        return ("an Orca of this user is running (pid " + ", ".join(running) + "); a second "
+                "one would not start beside it, and these runs do not end it")
+    return None
 
 
 @dataclass
@@ -211,7 +232,7 @@ class Session:
         background(f"openbox >\"{self.dir}/openbox.out\" 2>&1")
         if self._reader:
             debug = f'--debug-file "{self._start_log()}"' if self._speech_log else ""
-            background(f'orca --replace {debug} >"{self.dir}/orca.out" 2>&1')
+            background(f'orca {debug} >"{self.dir}/orca.out" 2>&1')
         lines += [f'echo "$DBUS_SESSION_BUS_ADDRESS" > "{self.dir}/bus.new"',
                   f'mv "{self.dir}/bus.new" "{self.dir}/bus"', "wait"]
         script = os.path.join(self.dir, "desktop.sh")
@@ -225,7 +246,7 @@ class Session:
         with open(os.path.join(self.dir, "bus")) as f:
             self._env["DBUS_SESSION_BUS_ADDRESS"] = f.read().strip()
         # A window mapped while openbox is still starting may never be shown.
-        self._wait_until(self._window_manager_ready, 60, "openbox")
+        self._wait_until(self._window_manager_ready, 30, "openbox")
         if self._speech_log:
             self.wait_for(lambda p: p.text == "Screen reader on.", 60, "Orca to say it is on")
         elif self._reader:

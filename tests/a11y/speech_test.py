@@ -300,9 +300,9 @@ def main():
     parser.add_argument("--speech", help="write what Orca said to this file")
     args = parser.parse_args()
 
-    missing = orcasession.missing_tools()
-    if missing:
-        print("skipped: not installed: " + ", ".join(missing))
+    reason = orcasession.cannot_run()
+    if reason:
+        print("skipped: " + reason)
         return SKIPPED
 
     checks = Checks()

@@ -153,7 +153,7 @@ grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.t
 echo "lintian: no error, no warning"
 
 echo "-- hardening-check"
-# Two lines cannot say yes for a reason outside this program (see the README): Debian 12's own
+# Two lines cannot say yes for a reason outside this program (see docs/building.md): Debian 12's own
 # start files carry no control-flow marking, and with _FORTIFY_SOURCE=2 the compiler finds no
 # call whose size it knows. So the compile commands must show the hardening flags too.
 hardening-check --nocfprotection --nofortify "$program" || fail "hardening-check failed"

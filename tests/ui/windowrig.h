@@ -74,8 +74,7 @@ protected:
     void tickAt(qint64 ms)
     {
         clock.now = 1000 + ms;
-        if (timer.active)
-            window->tmrSpeed_Timer();
+        timer.fire();
     }
     bool running() { return program->test().isRunning(); }
     const TestState &state() { return program->test().state(); }

@@ -30,6 +30,12 @@ enum class Control { Start, Stop, Instructions, Options, About, Exit, Typing };
 inline constexpr std::size_t kLabelCount = std::size_t(Label::OptionsIncorrect) + 1;
 inline constexpr std::size_t kControlCount = std::size_t(Control::Typing) + 1;
 
+// The car's row on the window, in twips: where it starts, its last place before it jumps back,
+// and one step.
+inline constexpr int kCarStart = 2760;
+inline constexpr int kCarLast = 4860;
+inline constexpr int kCarStep = 60;
+
 // The main window as the engine sees it: written to, never read back, except for the car's
 // place. The real window implements it; tests use a fake.
 class MainControls {

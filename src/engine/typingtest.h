@@ -7,9 +7,9 @@
 // Quorvel's engine: one TypingTest owns the test state and runs every handler of a typing test.
 // It reaches the outside world only through small ports: MainControls (the main window's labels,
 // buttons and car), PassageDocument (the passage with its colours and marks), Clock, TickTimer,
-// MessageBox, RandomSource and Announcer (what a screen reader is told). The program's start-up
-// builds the Qt ports and the engine and hands them to the window, which forwards its events here;
-// tests plug in fakes and drive the same code without a display.
+// MessageBox, RandomSource and Announcer (what a screen reader is told). The program builds the
+// Qt ports and the engine, and connects what the window reports and the timer's ticks to the
+// handlers here; tests plug in fakes and drive the same code without a display.
 //
 // The road of a key: txtTyping_KeyPress judges it against the passage and updates the counters;
 // the next tmrSpeed_Timer turns the counters into figures and replaces a finished passage.
@@ -21,10 +21,10 @@
 // The engine only writes to the window. It keeps the text it last wrote to each label, and Stop
 // builds the Results from that text, so the message repeats exactly what the window shows.
 //
-// Idle and Running are the two states. isRunning() is the one indicator the windows use: it is
-// true from Start until Stop (or abandon) begins, and every handler that only makes sense while
-// running (keys, ticks, Stop) does nothing outside it, so a late tick or a second Stop is
-// harmless.
+// Idle and Running are the two states. isRunning() is true from Start until Stop (or abandon)
+// begins, just while the buttons that open other windows are disabled, and every handler that
+// only makes sense while running (keys, ticks, Stop) does nothing outside it, so a late tick or a
+// second Stop is harmless.
 
 #include "maincontrols.h"
 #include "spokenpassage.h"
@@ -55,11 +55,6 @@ public:
         // nullptr when nothing is to be spoken.
         Announcer *announcer = nullptr;
     };
-
-    // The car's row: where it starts, its last place before it jumps back, and one step.
-    static constexpr int kCarStart = 2760;
-    static constexpr int kCarLast = 4860;
-    static constexpr int kCarStep = 60;
 
     TypingTest(const PassageStore &store, const Ports &ports);
 

@@ -15,6 +15,10 @@ namespace quorvel {
 // the notices that carry what the program says.
 class AccessibleFactory {
 public:
+    // Installs the factory: the program's first part, built before any widget, so that every
+    // accessible interface Qt makes comes from it. It stays installed for the rest of the run.
+    AccessibleFactory() { install(); }
+
     // Safe to call more than once; the factory is installed the first time.
     static void install();
 

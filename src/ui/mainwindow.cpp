@@ -11,12 +11,10 @@
 #include "figurelabelaccessible.h"
 #include "instructionswindow.h"
 #include "lightbackdrop.h"
-#include "optionsexchange.h"
 #include "passagemodel.h"
 #include "passageview.h"
 #include "twips.h"
 #include "typingbox.h"
-#include "typingtest.h"
 #include "uifonts.h"
 
 #include <QCloseEvent>
@@ -28,11 +26,10 @@
 
 namespace quorvel {
 
-MainWindow::MainWindow(PassageModel &passage, TypingTest &test, OptionsExchange &optionsExchange,
-                       QWidget *parent)
+MainWindow::MainWindow(PassageModel &passage, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_passage(passage), m_test(&test), m_optionsExchange(&optionsExchange)
+      m_passage(passage)
 {
     setObjectName(QStringLiteral("frmSpeed"));
     setWindowTitle(QStringLiteral("Quorvel"));
@@ -110,7 +107,7 @@ void MainWindow::createPassageControls()
 {
     imgCar = new CarImage(this);
     imgCar->setObjectName(QStringLiteral("imgCar"));
-    imgCar->setGeometry(twipsRect(TypingTest::kCarStart, 1560, 480, 480));
+    imgCar->setGeometry(twipsRect(kCarStart, 1560, 480, 480));
 
     rtfToType = new PassageView(m_passage, this);
     rtfToType->setObjectName(QStringLiteral("rtfToType"));
@@ -123,8 +120,8 @@ void MainWindow::createPassageControls()
     txtTyping->setAccessibleName(QStringLiteral("Type here"));
     txtTyping->setAccessibleDescription(
         QStringLiteral("Type the passage shown above. F2 repeats the sentence."));
-    txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
-    connect(txtTyping, &TypingBox::repeatRequested, this, [this] { m_test->repeatSentence(); });
+    txtTyping->setKeyHandler([this](char32_t &key) { emit keyTyped(key); });
+    connect(txtTyping, &TypingBox::repeatRequested, this, &MainWindow::repeatRequested);
 
     lblAbout = addLabel(this, "lblAbout",
                         QStringLiteral("Quorvel, by the Quorvel Project - quorvel.example.org"),
@@ -148,9 +145,9 @@ void MainWindow::createButtons()
     cmdStart->setDefault(true);
     cmdStop->setEnabled(false);
 
-    connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
-    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::cmdStop_Click);
-    connect(cmdOptions, &QPushButton::clicked, this, &MainWindow::cmdOptions_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &MainWindow::startClicked);
+    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::stopClicked);
+    connect(cmdOptions, &QPushButton::clicked, this, &MainWindow::optionsClicked);
     connect(cmdInstructions, &QPushButton::clicked, this, &MainWindow::cmdInstructions_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
     connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
@@ -246,26 +243,6 @@ void MainWindow::setCarLeft(int twipsLeft)
     imgCar->move(twips(twipsLeft), imgCar->y());
 }
 
-void MainWindow::cmdStart_Click()
-{
-    m_test->cmdStart_Click();
-}
-
-void MainWindow::cmdStop_Click()
-{
-    m_test->cmdStop_Click();
-}
-
-void MainWindow::tmrSpeed_Timer()
-{
-    m_test->tmrSpeed_Timer();
-}
-
-void MainWindow::cmdOptions_Click()
-{
-    m_optionsExchange->cmdOptions_Click();
-}
-
 void MainWindow::cmdInstructions_Click()
 {
     InfoWindow::showModal<InstructionsWindow>(this);
@@ -283,22 +260,22 @@ void MainWindow::cmdExit_Click()
 
 void MainWindow::fraOptions_DblClick()
 {
-    cmdOptions_Click();
+    emit optionsClicked();
 }
 
 void MainWindow::lblOptionsTime_DblClick()
 {
-    cmdOptions_Click();
+    emit optionsClicked();
 }
 
 void MainWindow::lblOptionsCorrect_DblClick()
 {
-    cmdOptions_Click();
+    emit optionsClicked();
 }
 
 void MainWindow::lblOptionsIncorrect_DblClick()
 {
-    cmdOptions_Click();
+    emit optionsClicked();
 }
 
 void MainWindow::lblAbout_DblClick()
@@ -310,8 +287,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, event);
-    // The shortcuts open windows that must not come up in the middle of a test.
-    if (m_test->isRunning())
+    // A shortcut stands for its button, and works only while the button may be pressed: the
+    // test disables it while running, and its window must not come up in the middle of a test.
+    if (!(watched == lblAbout ? cmdAbout : cmdOptions)->isEnabled())
         return true;
     if (watched == fraOptions)
         fraOptions_DblClick();
@@ -342,8 +320,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Ends the program as Exit does; a test cut short this way shows no results.
-    m_test->abandon();
+    // Ends the program as Exit does; a test cut short this way is abandoned, without results.
     event->accept();
     emit exitRequested();
 }

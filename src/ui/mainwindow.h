@@ -5,7 +5,6 @@
 #pragma once
 
 #include "maincontrols.h"
-#include "typingtest.h"
 
 #include <QWidget>
 #include <array>
@@ -17,24 +16,21 @@ class QShortcut;
 
 namespace quorvel {
 
-class OptionsExchange;
 class PassageModel;
 class PassageView;
 class TypingBox;
 
 // frmSpeed: the figures, the options summary, the car, the passage, the typing box and the
-// buttons, at the fixed places of the layout. It holds no test logic: it is given the engine's
-// TypingTest, whose MainControls it is, and the Options exchange; it forwards every event to them
-// and carries out what the engine asks.
+// buttons, at the fixed places of the layout. It holds no test logic and knows nothing of the
+// test: it carries out what the test asks through MainControls, opens Instructions and About
+// itself, and reports whatever else the user does through its signals, which the program
+// connects.
 class MainWindow : public QWidget, public MainControls {
     Q_OBJECT
 
 public:
-    // Shows the passage from this model. The model, the engine and the exchange must outlive the
-    // window; the engine and the exchange may still be unbuilt here, as the engine needs the
-    // window built first, so the constructor only keeps them.
-    MainWindow(PassageModel &passage, TypingTest &test, OptionsExchange &optionsExchange,
-               QWidget *parent = nullptr);
+    // Shows the passage from this model, which must outlive the window.
+    explicit MainWindow(PassageModel &passage, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const PassageModel &passage() const { return m_passage; }
@@ -50,12 +46,19 @@ public:
     void setCarLeft(int twips) override;
 
 signals:
+    // Start, or Enter while no other button has the focus.
+    void startClicked();
+    // Stop, or Esc wherever the focus is.
+    void stopClicked();
+    // Options, or a double-click on the options summary while Options is enabled.
+    void optionsClicked();
+    // A character typed into txtTyping. The handler sets key to 0 to keep it out of the box, so
+    // it must be connected directly.
+    void keyTyped(char32_t &key);
+    // F2 in txtTyping: the typist asks to hear the sentence again.
+    void repeatRequested();
     // Exit or the window's close box: the program ends, also in the middle of a test.
     void exitRequested();
-
-public slots:
-    // The tick handler, which tmrSpeed calls.
-    void tmrSpeed_Timer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -63,9 +66,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void cmdStart_Click();
-    void cmdStop_Click();
-    void cmdOptions_Click();
     void cmdInstructions_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
@@ -115,10 +115,7 @@ private:
     std::array<QWidget *, kControlCount> m_controls{};
 
     PassageModel &m_passage;
-    // Never null: both are given at construction.
-    TypingTest *const m_test;
-    OptionsExchange *const m_optionsExchange;
-    int m_carLeft = TypingTest::kCarStart;
+    int m_carLeft = kCarStart;
 };
 
 } // namespace quorvel

@@ -4,7 +4,6 @@
 
 #include "program.h"
 
-#include "accessiblefactory.h"
 #include "clockseededrandom.h"
 #include "mainwindow.h"
 #include "optionsdialog.h"
@@ -14,21 +13,25 @@
 #include "qtmessagebox.h"
 #include "qtticktimer.h"
 
-#include <QTimer>
+#include <QCoreApplication>
 #include <utility>
 
 namespace quorvel {
 
 namespace {
 
-// The stand-in when there is one, otherwise the platform's part, made here and kept in own.
+// The platform's part, made only where no stand-in takes its place.
 template <typename Real, typename Port, typename... Args>
-Port &portOr(Port *standIn, std::unique_ptr<Real> &own, Args &&...args)
+std::unique_ptr<Real> unlessStandIn(const Port *standIn, Args &&...args)
 {
-    if (standIn)
-        return *standIn;
-    own = std::make_unique<Real>(std::forward<Args>(args)...);
-    return *own;
+    return standIn ? nullptr : std::make_unique<Real>(std::forward<Args>(args)...);
+}
+
+// The stand-in when there is one, otherwise the platform's part.
+template <typename Port, typename Real>
+Port &standInOr(Port *standIn, const std::unique_ptr<Real> &platform)
+{
+    return standIn ? *standIn : *platform;
 }
 
 } // namespace
@@ -36,9 +39,24 @@ Port &portOr(Port *standIn, std::unique_ptr<Real> &own, Args &&...args)
 Program::Program(const PassageStore &store) : Program(store, StandIns{}) {}
 
 Program::Program(const PassageStore &store, const StandIns &standIns)
-    : m_window(makeWindow()), m_test(store, enginePorts(standIns)),
-      m_optionsExchange(makeOptionsDialog(standIns.colorPicker), m_test)
+    : m_window(std::make_unique<MainWindow>(m_passage)),
+      m_clock(unlessStandIn<QtClock>(standIns.clock)),
+      m_timer(unlessStandIn<QtTickTimer>(standIns.timer, m_window.get())),
+      m_messages(unlessStandIn<QtMessageBox>(standIns.messages, m_window.get())),
+      m_random(unlessStandIn<ClockSeededRandom>(standIns.random)),
+      m_colorPicker(unlessStandIn<QtColorPicker>(standIns.colorPicker)),
+      m_announcer(std::make_unique<QtAnnouncer>(m_window.get())),
+      m_test(store, TypingTest::Ports{*m_window, m_passage, standInOr(standIns.clock, m_clock),
+                                      standInOr(standIns.timer, m_timer),
+                                      standInOr(standIns.messages, m_messages),
+                                      standInOr(standIns.random, m_random), m_announcer.get()}),
+      m_optionsDialog(
+          new OptionsDialog(standInOr(standIns.colorPicker, m_colorPicker), m_window.get())),
+      m_optionsExchange(*m_optionsDialog, m_test)
 {
+    // The same for the platform's timer and for a stand-in, which a test fires itself.
+    standInOr(standIns.timer, m_timer).setHandler([this] { m_test.tmrSpeed_Timer(); });
+    connectWindow();
     m_optionsExchange.prepareForm();
     m_test.Form_Load();
 }
@@ -50,35 +68,24 @@ Program::~Program()
     m_window.reset();
 }
 
-std::unique_ptr<MainWindow> Program::makeWindow()
-{
-    // Before the first widget, so that every accessible interface Qt makes comes from it.
-    AccessibleFactory::install();
-    return std::make_unique<MainWindow>(m_passage, m_test, m_optionsExchange);
-}
-
-TypingTest::Ports Program::enginePorts(const StandIns &standIns)
+void Program::connectWindow()
 {
     MainWindow *window = m_window.get();
-    m_announcer = std::make_unique<QtAnnouncer>(window);
-    TypingTest::Ports ports{*window,
-                            m_passage,
-                            portOr(standIns.clock, m_clock),
-                            portOr(standIns.timer, m_timer, window),
-                            portOr(standIns.messages, m_messages, window),
-                            portOr(standIns.random, m_random),
-                            m_announcer.get()};
-    if (m_timer) {
-        QObject::connect(m_timer->timer(), &QTimer::timeout, window, &MainWindow::tmrSpeed_Timer);
-    }
-    return ports;
-}
-
-OptionsDialog &Program::makeOptionsDialog(ColorPicker *standIn)
-{
-    ColorPicker &picker = portOr(standIn, m_colorPicker);
-    // It lives, hidden, from start-up to the end of the run, a child of the window it serves.
-    return *new OptionsDialog(picker, m_window.get());
+    QObject::connect(window, &MainWindow::startClicked, window,
+                     [this] { m_test.cmdStart_Click(); });
+    QObject::connect(window, &MainWindow::stopClicked, window, [this] { m_test.cmdStop_Click(); });
+    QObject::connect(window, &MainWindow::optionsClicked, window,
+                     [this] { m_optionsExchange.cmdOptions_Click(); });
+    QObject::connect(
+        window, &MainWindow::keyTyped, window,
+        [this](char32_t &key) { m_test.txtTyping_KeyPress(key); }, Qt::DirectConnection);
+    QObject::connect(window, &MainWindow::repeatRequested, window,
+                     [this] { m_test.repeatSentence(); });
+    // A test cut short is abandoned at once; the program ends once the event that closed the
+    // window is over.
+    QObject::connect(window, &MainWindow::exitRequested, window, [this] { m_test.abandon(); });
+    QObject::connect(window, &MainWindow::exitRequested, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
 }
 
 } // namespace quorvel

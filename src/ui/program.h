@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "accessiblefactory.h"
 #include "optionsexchange.h"
 #include "passagemodel.h"
 #include "typingtest.h"
@@ -27,11 +28,11 @@ class QtTickTimer;
 class RandomSource;
 class TickTimer;
 
-// The program's parts, built and wired in this one place: the passage, frmSpeed, the Options
-// dialog with its colour picker and exchange, the engine, the ports it reaches the platform
-// through, and the screen readers' view of the windows. The program runs on the platform's
-// parts; tests, benchmarks and tools put their own in place of any of them. The start-up work
-// has run when the constructor returns; the window is not shown yet.
+// The program's parts, built and wired in this one place: the screen readers' factory, the
+// passage, frmSpeed, the ports the engine reaches the platform through, the engine, and the
+// Options dialog with its exchange. The program runs on the platform's parts; tests, benchmarks
+// and tools put their own in place of any of them. The start-up work has run when the
+// constructor returns; the window is not shown yet.
 class Program {
 public:
     // What tests, benchmarks and tools put in place of the platform's parts; nullptr keeps the
@@ -57,22 +58,22 @@ public:
     TypingTest &test() { return m_test; }
 
 private:
-    std::unique_ptr<MainWindow> makeWindow();
-    TypingTest::Ports enginePorts(const StandIns &standIns);
-    OptionsDialog &makeOptionsDialog(ColorPicker *standIn);
+    void connectWindow();
 
+    // In the order they are built: each part is made from the parts above it only.
+    AccessibleFactory m_accessibleFactory;
     PassageModel m_passage;
-    // Built first, and given the engine and the exchange below before they are built: it keeps
-    // them, and calls neither until the program is whole. It goes first at the end, too.
     std::unique_ptr<MainWindow> m_window;
+    // The platform's parts, each left null where a stand-in takes its place.
     std::unique_ptr<QtClock> m_clock;
     std::unique_ptr<QtTickTimer> m_timer;
     std::unique_ptr<QtMessageBox> m_messages;
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<QtColorPicker> m_colorPicker;
-    // Before the engine, which is handed it while being built.
     std::unique_ptr<QtAnnouncer> m_announcer;
     TypingTest m_test;
+    // It lives, hidden, from start-up to the end of the run, a child of the window it serves.
+    OptionsDialog *m_optionsDialog;
     OptionsExchange m_optionsExchange;
 };
 

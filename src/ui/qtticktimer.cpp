@@ -15,6 +15,7 @@ QtTickTimer::QtTickTimer(QObject *owner) : m_timer(new QTimer(owner))
     // The speed figures are written only in the first 50 ms of each second, so a coarse timer
     // that drifts by several milliseconds would skip whole seconds of display.
     m_timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] { tick(); });
 }
 
 void QtTickTimer::start()

@@ -11,7 +11,7 @@ class QTimer;
 
 namespace quorvel {
 
-// tmrSpeed: the test's 50 ms tick. The owner connects timer()'s timeout to the tick handler.
+// tmrSpeed: the test's 50 ms tick, on a QTimer.
 class QtTickTimer : public TickTimer {
 public:
     // The QTimer becomes a child of owner, named "tmrSpeed".
@@ -19,8 +19,6 @@ public:
 
     void start() override;
     void stop() override;
-
-    QTimer *timer() const { return m_timer; }
 
 private:
     QTimer *m_timer;

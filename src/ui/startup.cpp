@@ -58,8 +58,6 @@ MainWindow *StartUp::showMainWindow()
 {
     m_program = std::make_unique<Program>(m_store);
     MainWindow &window = m_program->window();
-    QObject::connect(&window, &MainWindow::exitRequested, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                                screen->availableGeometry()));

@@ -101,7 +101,7 @@ TEST(FormLoad, PutsSettingsFiguresAndCarToTheirStartUpValues)
     EXPECT_EQ(rig.caption(Label::OptionsTime), "Test length: 1 Minute");
     EXPECT_EQ(rig.controls[Label::OptionsCorrect].color, kBlue);
     EXPECT_EQ(rig.controls[Label::OptionsIncorrect].color, kRed);
-    EXPECT_EQ(rig.controls.car, TypingTest::kCarStart);
+    EXPECT_EQ(rig.controls.car, 2760);
     EXPECT_FALSE(rig.test.isRunning());
 }
 

@@ -136,8 +136,8 @@ public:
     qint64 now;
 };
 
-// tmrSpeed that never fires by itself: the test ticks, and only while it is started, as the real
-// timer would.
+// tmrSpeed that never fires by itself: the test fires it, and it ticks only while it is started,
+// as the real timer would.
 class FakeTimer : public TickTimer {
 public:
     void start() override
@@ -149,6 +149,11 @@ public:
     {
         active = false;
         ++stops;
+    }
+    void fire() const
+    {
+        if (active)
+            tick();
     }
 
     bool active = false;

@@ -6,19 +6,10 @@
 // text whose caret is the next character to type, and a labelled typing box.
 #include "accessiblefactory.h"
 #include "colorconvert.h"
-#include "fakes.h"
-#include "mainwindow.h"
 #include "passagemodel.h"
-#include "passagestore.h"
 #include "passageview.h"
-#include "program.h"
+#include "windowrig.h"
 
-#include <QAccessible>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 namespace quorvel {
@@ -31,31 +22,9 @@ QAccessibleInterface *accessible(QObject *object)
     return iface;
 }
 
-class MainWindowAccessibilityTest : public ::testing::Test {
+class MainWindowAccessibilityTest : public WindowRig {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(store.loadFromBytes("1\r\nab cd\r\n", QStringLiteral("p")).isEmpty());
-        program = std::make_unique<Program>(store,
-                                            Program::StandIns{nullptr, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    template <typename Widget = QWidget> Widget *find(const char *name)
-    {
-        auto *widget = window->findChild<Widget *>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    PassageStore store;
-    FirstPassage random;
-    FakeTimer timer;
-    FakeMessageBox messages;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(open()); }
 };
 
 struct Figure {
@@ -133,11 +102,10 @@ TEST_F(MainWindowAccessibilityTest, PassageCaretFollowsTheTypist)
     EXPECT_TRUE(iface->state().readOnly);
     EXPECT_EQ(text->characterCount(), 0);
 
-    find<QPushButton>("cmdStart")->click();
+    click("cmdStart");
     EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("ab cd"));
     EXPECT_EQ(text->cursorPosition(), 0);
 
-    QWidget *box = find("txtTyping");
     QTest::keyClicks(box, QStringLiteral("ax"));
     EXPECT_EQ(text->cursorPosition(), 2);
     // The wrong key shows in the second character's attributes.
@@ -148,7 +116,7 @@ TEST_F(MainWindowAccessibilityTest, PassageCaretFollowsTheTypist)
     EXPECT_NE(right, wrong);
     EXPECT_EQ(start, 1);
     EXPECT_EQ(end, 2);
-    find<QPushButton>("cmdStop")->click();
+    click("cmdStop");
 }
 
 // The view on its own, driven through its model as the test logic drives it.

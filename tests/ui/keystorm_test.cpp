@@ -6,20 +6,12 @@
 // with auto-repeat bursts on a fake clock. Every key must be judged once, in the order sent:
 // the count, the typing box and the colour of every passage character must say so.
 
-#include "fakes.h"
-#include "mainwindow.h"
-#include "passagestore.h"
-#include "program.h"
-#include "typingbox.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace quorvel {
@@ -32,7 +24,7 @@ struct SentKey {
     bool autoRepeat;
 };
 
-class KeyStorm : public ::testing::Test {
+class KeyStorm : public WindowRig {
 protected:
     // Longer than all the keys of a storm, so no passage change falls inside one.
     static constexpr int kPassageLength = 10000;
@@ -41,17 +33,8 @@ protected:
     {
         const QString sentence = QStringLiteral("Sphinx of black quartz, judge my vow. ");
         passage = sentence.repeated(kPassageLength / sentence.size() + 1).left(kPassageLength);
-        ASSERT_EQ(store.loadFromBytes(onePassageFile(passage.toUtf8()), QStringLiteral("p")),
-                  QString());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-        box = window->findChild<TypingBox *>(QStringLiteral("txtTyping"));
-        ASSERT_NE(box, nullptr);
+        ASSERT_NO_FATAL_FAILURE(open(passage.toUtf8()));
     }
-
-    void start() { window->findChild<QPushButton *>(QStringLiteral("cmdStart"))->click(); }
 
     // Queues one key for the typing box and remembers it; nothing is delivered yet.
     void post(QChar character, bool autoRepeat = false)
@@ -73,7 +56,7 @@ protected:
     // The pattern the judged keys must leave: a colour per key sent, then the current mark.
     void expectEveryKeyJudgedInOrder()
     {
-        const TestState &state = program->test().state();
+        const TestState &state = this->state();
         ASSERT_EQ(state.TotalChars, sent.size());
         EXPECT_EQ(state.CharPos, sent.size());
         EXPECT_EQ(box->text(), sent) << "dropped, doubled or reordered in the typing box";
@@ -86,37 +69,28 @@ protected:
         EXPECT_EQ(state.ErrorCount, wrong);
         EXPECT_EQ(window->passage().styleAt(sent.size()).color, kBlack);
         // Stop takes the mark away.
-        if (program->test().isRunning()) {
+        if (running()) {
             EXPECT_EQ(window->passage().currentChar(), sent.size());
         }
     }
 
-    PassageStore store;
-    FakeClock clock{5000};
-    FakeTimer timer;
-    FakeMessageBox messages;
-    FirstPassage random;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
-    TypingBox *box = nullptr;
     QString passage;
     QString sent;
 };
 
 TEST_F(KeyStorm, FiveThousandQueuedKeysInOneTurnOfTheEventLoop)
 {
-    start();
+    click("cmdStart");
     for (int i = 0; i < 5000; ++i)
         post(nextKey());
-    EXPECT_EQ(program->test().state().TotalChars, 0) << "nothing is delivered before the loop runs";
+    EXPECT_EQ(state().TotalChars, 0) << "nothing is delivered before the loop runs";
     QCoreApplication::processEvents();
     expectEveryKeyJudgedInOrder();
 }
 
 TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
 {
-    start();
-    const qint64 startMs = clock.now;
+    click("cmdStart");
     for (int i = 0; i < 5000; ++i)
         post(nextKey());
     QCoreApplication::processEvents();
@@ -136,17 +110,17 @@ TEST_F(KeyStorm, QueuedKeysThenAMinuteOfSteadyTypingWithAutoRepeatBursts)
     // event would queue; the tick at the minute ends the test after the last key.
     auto next = stream.begin();
     for (qint64 tick = 50; tick <= 60000; tick += 50) {
-        clock.now = startMs + tick;
         for (; next != stream.end() && next->atMs < tick; ++next)
             post(next->character.isNull() ? nextKey() : next->character, next->autoRepeat);
-        QMetaObject::invokeMethod(window, "tmrSpeed_Timer", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [this, tick] { tickAt(tick); }, Qt::QueuedConnection);
         QCoreApplication::processEvents();
-        ASSERT_EQ(program->test().isRunning(), tick < 60000) << tick;
+        ASSERT_EQ(running(), tick < 60000) << tick;
     }
     EXPECT_EQ(sent.size(), 5000 + 3000 + 6 * 30);
     expectEveryKeyJudgedInOrder();
     EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblTime"))->text(), "1:00.0");
+    EXPECT_EQ(text("lblTime"), "1:00.0");
 }
 
 } // namespace

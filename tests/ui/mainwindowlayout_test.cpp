@@ -4,19 +4,12 @@
 
 // frmSpeed's layout, control by control, as the window shows it after start-up.
 #include "captionof.h"
-#include "fakes.h"
-#include "mainwindow.h"
-#include "passagestore.h"
 #include "passageview.h"
-#include "program.h"
 #include "twips.h"
-#include "typingbox.h"
+#include "windowrig.h"
 
-#include <QLabel>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 #include <string>
 
@@ -84,30 +77,15 @@ QString textOf(QWidget *widget)
     return captionOf(widget);
 }
 
-class MainWindowLayout : public ::testing::TestWithParam<Row> {
+class MainWindowLayout : public WindowRig, public ::testing::WithParamInterface<Row> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(store.loadFromBytes(onePassageFile("abc"), QStringLiteral("p")), QString());
-        program =
-            std::make_unique<Program>(store, Program::StandIns{&clock, &timer, &messages, &random});
-        window = &program->window();
-        window->show();
-    }
-
-    PassageStore store;
-    FakeClock clock;
-    FakeMessageBox messages;
-    FirstPassage random;
-    FakeTimer timer;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(open()); }
 };
 
 TEST_P(MainWindowLayout, ControlHasItsPlaceCaptionAndLook)
 {
     const Row &c = GetParam();
-    auto *widget = window->findChild<QWidget *>(QLatin1String(c.name));
+    QWidget *widget = find(c.name);
     ASSERT_NE(widget, nullptr);
     EXPECT_TRUE(widget->inherits(c.kind)) << widget->metaObject()->className();
     EXPECT_EQ(widget->parentWidget()->objectName(), QLatin1String(c.parent));
@@ -132,21 +110,16 @@ TEST_P(MainWindowLayout, ControlHasItsPlaceCaptionAndLook)
 INSTANTIATE_TEST_SUITE_P(Controls, MainWindowLayout, ::testing::ValuesIn(kControls),
                          [](const auto &info) { return std::string(info.param.name); });
 
+class MainWindowLayoutTable : public WindowRig {};
+
 // The table holds every named control of the window, and the window no others.
-TEST(MainWindowLayoutTable, NamesEveryControlOfTheWindow)
+TEST_F(MainWindowLayoutTable, NamesEveryControlOfTheWindow)
 {
-    PassageStore store;
-    ASSERT_EQ(store.loadFromBytes(onePassageFile("abc"), QStringLiteral("p")), QString());
-    FakeClock clock;
-    FakeMessageBox messages;
-    FirstPassage random;
-    FakeTimer timer;
-    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
-    MainWindow &window = program.window();
+    ASSERT_NO_FATAL_FAILURE(open());
     static const QRegularExpression controlName(QStringLiteral("^(lbl|fra|img|rtf|txt|cmd)[A-Z]"));
     QStringList found;
-    for (QWidget *widget : window.findChildren<QWidget *>()) {
-        if (widget->window() == &window && controlName.match(widget->objectName()).hasMatch())
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->window() == window && controlName.match(widget->objectName()).hasMatch())
             found << widget->objectName();
     }
     QStringList listed;

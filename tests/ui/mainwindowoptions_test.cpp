@@ -6,29 +6,17 @@
 // button and the double-click shortcuts, and exchanging the settings on real widgets.
 #include "carimage.h"
 #include "colorconvert.h"
-#include "colorpicker.h"
-#include "fakecolorpicker.h"
-#include "fakes.h"
-#include "mainwindow.h"
 #include "modalcatcher.h"
 #include "optionsdialog.h"
-#include "passagestore.h"
-#include "program.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-#include <optional>
 
 namespace quorvel {
 namespace {
@@ -47,39 +35,22 @@ public:
 
 constexpr Color kGreen = 0x00FF00;
 
-class MainWindowOptionsTest : public ::testing::Test {
+class MainWindowOptionsTest : public WindowRig {
 protected:
-    MainWindowOptionsTest()
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(reopen()); }
+
+    // The program afresh, with the stand-ins as they are now.
+    void reopen()
     {
-        EXPECT_TRUE(store.loadFromBytes("1\r\nabc def\r\n", QStringLiteral("passages")).isEmpty());
-        open(&picker);
+        ASSERT_NO_FATAL_FAILURE(open("abc def"));
+        dialog = find<OptionsDialog>("frmOptions");
+        ASSERT_NE(dialog, nullptr);
+        dialog->installEventFilter(&showCounter);
     }
 
-    // The program afresh, picking colours with colorPicker, or with the platform's dialog when
-    // that is nullptr.
-    void open(ColorPicker *colorPicker)
-    {
-        program.reset();
-        program = std::make_unique<Program>(
-            store, Program::StandIns{&clock, &timer, &messages, nullptr, colorPicker});
-        window = &program->window();
-        dialog = window->findChild<OptionsDialog *>(QStringLiteral("frmOptions"));
-        if (dialog)
-            dialog->installEventFilter(&showCounter);
-        window->show();
-    }
-
-    void SetUp() override { ASSERT_NE(dialog, nullptr); }
-
-    template <typename Widget> Widget *find(QObject *owner, const char *name)
-    {
-        auto *widget = owner->findChild<Widget *>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QPushButton *button(const char *name) { return find<QPushButton>(dialog, name); }
-    QRadioButton *option(const char *name) { return find<QRadioButton>(dialog, name); }
-    QLabel *label(const char *name) { return find<QLabel>(window, name); }
+    QPushButton *button(const char *name) { return find<QPushButton>(name); }
+    QRadioButton *option(const char *name) { return find<QRadioButton>(name); }
+    QLabel *label(const char *name) { return find<QLabel>(name); }
 
     // Opens Options with `open` and plays the user with `act` once the dialog is up. A watchdog
     // cancels a dialog that `act` left open, so a fault fails the test instead of hanging it.
@@ -103,7 +74,7 @@ protected:
     }
     void withOptions(const std::function<void()> &act)
     {
-        withOptions([this] { find<QPushButton>(window, "cmdOptions")->click(); }, act);
+        withOptions([this] { click("cmdOptions"); }, act);
     }
 
     static Color textColor(QLabel *label)
@@ -118,14 +89,7 @@ protected:
 
     const Settings &settings() { return program->test().settings(); }
 
-    PassageStore store;
-    FakeClock clock{5000};
-    FakeTimer timer;
-    FakeMessageBox messages;
-    FakeColorPicker picker;
     ShowCounter showCounter;
-    std::unique_ptr<Program> program;
-    MainWindow *window = nullptr;
     OptionsDialog *dialog = nullptr;
 };
 
@@ -138,8 +102,8 @@ TEST_F(MainWindowOptionsTest, FirstOpeningShowsTheStartUpState)
         EXPECT_TRUE(option("opt1Min")->isChecked());
         for (const char *other : {"opt2Min", "opt3Min", "opt5Min", "optUnlimited"})
             EXPECT_FALSE(option(other)->isChecked()) << other;
-        EXPECT_EQ(shownColour(find<QLineEdit>(dialog, "txtCorrect")), 16711680u);
-        EXPECT_EQ(shownColour(find<QLineEdit>(dialog, "txtIncorrect")), 255u);
+        EXPECT_EQ(shownColour(find<QLineEdit>("txtCorrect")), 16711680u);
+        EXPECT_EQ(shownColour(find<QLineEdit>("txtIncorrect")), 255u);
         EXPECT_FALSE(dialog->okChecked());
         const QPoint offset = dialog->geometry().center() - window->geometry().center();
         EXPECT_LE(offset.manhattanLength(), 2) << "centred over the main window";
@@ -163,7 +127,7 @@ TEST_F(MainWindowOptionsTest, FiveMinutesTakesEffectOnTheFiguresAtTheNextStart)
     EXPECT_EQ(settings().TestLength, "5 Minutes");
     EXPECT_EQ(label("lblTimeLeft")->text(), "1:00.0");
 
-    find<QPushButton>(window, "cmdStart")->click();
+    click("cmdStart");
     EXPECT_EQ(label("lblTimeLeft")->text(), "5:00.0");
 }
 
@@ -176,7 +140,7 @@ TEST_F(MainWindowOptionsTest, UnlimitedHidesTimeLeftFromTheNextStart)
     EXPECT_EQ(label("lblOptionsTime")->text(), "Test length: Unlimited");
     EXPECT_FALSE(label("lblTimeLeft")->isHidden());
 
-    find<QPushButton>(window, "cmdStart")->click();
+    click("cmdStart");
     EXPECT_TRUE(label("lblTimeLeft")->isHidden());
 }
 
@@ -197,7 +161,7 @@ TEST_P(MainWindowOptionsCancelTest, NewColourAndTestLengthAreDropped)
     withOptions([this] {
         option("opt3Min")->click();
         button("cmdCorrect")->click();
-        EXPECT_EQ(shownColour(find<QLineEdit>(dialog, "txtCorrect")), kGreen);
+        EXPECT_EQ(shownColour(find<QLineEdit>("txtCorrect")), kGreen);
         switch (GetParam()) {
         case WayOut::Cancel:
             button("cmdCancel")->click();
@@ -216,7 +180,7 @@ TEST_P(MainWindowOptionsCancelTest, NewColourAndTestLengthAreDropped)
     EXPECT_EQ(textColor(label("lblOptionsCorrect")), 16711680u);
 
     withOptions([this] {
-        EXPECT_EQ(shownColour(find<QLineEdit>(dialog, "txtCorrect")), 16711680u);
+        EXPECT_EQ(shownColour(find<QLineEdit>("txtCorrect")), 16711680u);
         EXPECT_TRUE(option("opt1Min")->isChecked());
         button("cmdOK")->click();
     });
@@ -260,8 +224,8 @@ TEST_F(MainWindowOptionsTest, CancelledPickerLeavesTheSwatch)
 
 TEST_F(MainWindowOptionsTest, RealColourDialogRejectedLeavesTheSwatch)
 {
-    open(nullptr);
-    ASSERT_NE(dialog, nullptr);
+    standIns.colorPicker = nullptr;
+    ASSERT_NO_FATAL_FAILURE(reopen());
     bool sawColourDialog = false;
     withOptions([this, &sawColourDialog] {
         QTimer::singleShot(0, dialog, [&sawColourDialog] {
@@ -299,7 +263,7 @@ class MainWindowShortcutTest : public MainWindowOptionsTest,
 
 TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
 {
-    QWidget *target = find<QWidget>(window, GetParam());
+    QWidget *target = find(GetParam());
     withOptions([target] { QTest::mouseDClick(target, Qt::LeftButton); },
                 [this] {
                     option("opt5Min")->click();
@@ -307,9 +271,8 @@ TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
                 });
     EXPECT_EQ(settings().TestLength, "5 Minutes");
 
-    find<QPushButton>(window, "cmdStart")->click();
-    clock.now += 120;
-    program->test().tmrSpeed_Timer();
+    click("cmdStart");
+    tickAt(120);
     {
         // Closes a dialog that a broken guard lets open, which would otherwise wait for ever.
         ModalCatcher catcher;
@@ -321,7 +284,7 @@ TEST_P(MainWindowShortcutTest, DoubleClickOpensOptionsOnlyWhileIdle)
     }
 
     // After Stop the shortcut opens the dialog again.
-    find<QPushButton>(window, "cmdStop")->click();
+    click("cmdStop");
     withOptions([target] { QTest::mouseDClick(target, Qt::LeftButton); },
                 [this] { button("cmdCancel")->click(); });
     EXPECT_EQ(settings().TestLength, "5 Minutes");
@@ -335,13 +298,11 @@ INSTANTIATE_TEST_SUITE_P(Shortcuts, MainWindowShortcutTest,
 // Typed characters take the colours in force when their key is judged.
 TEST_F(MainWindowOptionsTest, TypedCharactersTakeTheNewColoursFromTheNextKey)
 {
-    auto *start = find<QPushButton>(window, "cmdStart");
-    QWidget *typing = find<QWidget>(window, "txtTyping");
-    start->click();
-    QTest::keyClicks(typing, QStringLiteral("ax"));
+    click("cmdStart");
+    QTest::keyClicks(box, QStringLiteral("ax"));
     ASSERT_EQ(window->passage().styleAt(0).color, 16711680u);
     ASSERT_EQ(window->passage().styleAt(1).color, 255u);
-    find<QPushButton>(window, "cmdStop")->click();
+    click("cmdStop");
 
     picker.answer = kGreen;
     withOptions([this] {
@@ -350,8 +311,8 @@ TEST_F(MainWindowOptionsTest, TypedCharactersTakeTheNewColoursFromTheNextKey)
         button("cmdIncorrect")->click();
         button("cmdOK")->click();
     });
-    start->click();
-    QTest::keyClicks(typing, QStringLiteral("ax"));
+    click("cmdStart");
+    QTest::keyClicks(box, QStringLiteral("ax"));
 
     EXPECT_EQ(window->passage().styleAt(0).color, kGreen);
     EXPECT_EQ(window->passage().styleAt(1).color, 0x00FFFFu);

@@ -6,13 +6,10 @@
 // shown with its text, nothing on screen changes, and nothing happens while no reader listens.
 #include "notice.h"
 #include "qtannouncer.h"
-#include "readerwindow.h"
 #include "typingtest.h"
+#include "windowrig.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -36,13 +33,14 @@ void listen(QAccessibleEvent *event)
     }
 }
 
-class AnnouncementTest : public ReaderWindow {
+class AnnouncementTest : public WindowRig {
 protected:
     void SetUp() override
     {
         shown.clear();
         renamed = 0;
-        ASSERT_NO_FATAL_FAILURE(open("Go on. Then stop!", &listen));
+        ASSERT_NO_FATAL_FAILURE(open("Go on. Then stop!"));
+        listenWith(&listen);
     }
 
     void start() { click("cmdStart"); }
@@ -102,14 +100,14 @@ TEST_F(AnnouncementTest, F2SaysTheRestOfTheSentenceAndTypesNothing)
     readerOn();
     start();
     QTest::keyClicks(box, QStringLiteral("Go"));
-    const TestState before = program->test().state();
+    const TestState before = state();
     shown.clear();
 
     QTest::keyClick(box, Qt::Key_F2);
 
     EXPECT_EQ(shown, QStringList{QStringLiteral(" on. ")});
-    EXPECT_EQ(program->test().state().CharPos, before.CharPos);
-    EXPECT_EQ(program->test().state().TotalChars, before.TotalChars);
+    EXPECT_EQ(state().CharPos, before.CharPos);
+    EXPECT_EQ(state().TotalChars, before.TotalChars);
     QTest::keyClick(box, Qt::Key_F2, Qt::ShiftModifier);
     EXPECT_EQ(shown.size(), 1) << "Shift+F2 is not F2";
 }

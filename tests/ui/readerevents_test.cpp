@@ -5,13 +5,9 @@
 // What a screen reader is sent while a test runs, which it must answer for: a key moves the
 // passage's caret once, straight to the next character, and the figures tell of a new whole
 // number only, not of every tenth at every tick.
-#include "readerwindow.h"
+#include "windowrig.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -40,21 +36,16 @@ int count(const char *object, QAccessible::Event type)
     return n;
 }
 
-class ReaderEventsTest : public ReaderWindow {
+class ReaderEventsTest : public WindowRig {
 protected:
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(open("ab cd", &listen));
+        ASSERT_NO_FATAL_FAILURE(open());
+        listenWith(&listen);
         ASSERT_NO_FATAL_FAILURE(readerOn());
         click("cmdStart");
         QApplication::processEvents();
         sent.clear();
-    }
-
-    void tickAt(qint64 ms)
-    {
-        clock.now = 1000 + ms;
-        program->test().tmrSpeed_Timer();
     }
 };
 
@@ -92,10 +83,8 @@ TEST_F(ReaderEventsTest, FiguresTellOfANewWholeNumberOnly)
     // Time and time left pass two whole seconds; their tenths changed forty times.
     EXPECT_EQ(count("lblTime", QAccessible::NameChanged), 2);
     EXPECT_EQ(count("lblTimeLeft", QAccessible::NameChanged), 2);
-    const auto *time = window->findChild<QLabel *>(QStringLiteral("lblTime"));
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(const_cast<QLabel *>(time))->text(QAccessible::Name),
-        QStringLiteral("Time 2.0"))
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("lblTime"))->text(QAccessible::Name),
+              QStringLiteral("Time 2.0"))
         << "read when asked, the figure is exact";
 
     sent.clear();
@@ -116,21 +105,14 @@ TEST_F(ReaderEventsTest, WithoutAReaderNothingIsSent)
 
 // A request for the passage's text attributes costs the same however long the passage: the
 // run of alike characters around the offset is looked for nearby only, and the stretches meet.
-TEST(PassageAttributes, ALongRunIsReportedInANearbyStretch)
+class PassageAttributes : public WindowRig {};
+
+TEST_F(PassageAttributes, ALongRunIsReportedInANearbyStretch)
 {
-    PassageStore store;
-    ASSERT_TRUE(
-        store.loadFromBytes(onePassageFile(QByteArray(5000, 'a')), QStringLiteral("p")).isEmpty());
-    FakeClock clock;
-    FirstPassage random;
-    FakeTimer timer;
-    FakeMessageBox messages;
-    Program program(store, Program::StandIns{&clock, &timer, &messages, &random});
-    program.window().findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+    ASSERT_NO_FATAL_FAILURE(open(QByteArray(5000, 'a')));
+    click("cmdStart");
     QAccessibleTextInterface *text =
-        QAccessible::queryAccessibleInterface(
-            program.window().findChild<QWidget *>(QStringLiteral("rtfToType")))
-            ->textInterface();
+        QAccessible::queryAccessibleInterface(find("rtfToType"))->textInterface();
     ASSERT_NE(text, nullptr);
     int start = -1;
     int end = -1;

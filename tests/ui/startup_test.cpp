@@ -18,11 +18,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <sstream>
+#include <unistd.h>
 
 namespace quorvel {
 namespace {
@@ -49,6 +52,39 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// Everything the process writes to its standard error from construction to text().
+class StandardError {
+public:
+    StandardError()
+    {
+        EXPECT_TRUE(m_file.open());
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StandardError() { restore(); }
+    std::string text()
+    {
+        restore();
+        m_file.seek(0);
+        return m_file.readAll().toStdString();
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+
+    QTemporaryFile m_file;
+    int m_saved = -1;
 };
 
 // The whole run; a watchdog ends it with 99 if nothing else has. Only a run that would never end
@@ -86,8 +122,9 @@ TEST_P(StartUpErrorTest, StopsWithAMessageBeforeAnyWindow)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(GetParam().content);
     }
-    std::ostringstream errors;
-    StartUp startUp(path, errors);
+    // The program's own standard error, as a terminal that started it would show it.
+    StandardError errors;
+    StartUp startUp(path);
 
     QString shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -107,8 +144,10 @@ TEST_P(StartUpErrorTest, StopsWithAMessageBeforeAnyWindow)
     EXPECT_FALSE(anyMainWindowShown());
     EXPECT_TRUE(shown.contains(QLatin1String(GetParam().inMessage))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(path));
-    EXPECT_NE(errors.str().find(startUp.error().toStdString()), std::string::npos);
-    EXPECT_NE(errors.str().find(GetParam().inMessage), std::string::npos);
+    const std::string printed = errors.text();
+    EXPECT_NE(printed.find("quorvel: " + startUp.error().toStdString() + '\n'), std::string::npos)
+        << printed;
+    EXPECT_NE(printed.find(GetParam().inMessage), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,12 +4,9 @@
 
 // The typing box as a screen reader reads it from the real window: an editable text holding what
 // was typed, its states, and an event for every character that goes in or is cleared.
-#include "readerwindow.h"
+#include "windowrig.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace quorvel {
@@ -49,12 +46,13 @@ void listen(QAccessibleEvent *event)
     }
 }
 
-class TypingBoxAccessibleTest : public ReaderWindow {
+class TypingBoxAccessibleTest : public WindowRig {
 protected:
     void SetUp() override
     {
         heard.clear();
-        ASSERT_NO_FATAL_FAILURE(open("ab cd", &listen));
+        ASSERT_NO_FATAL_FAILURE(open());
+        listenWith(&listen);
         listenedTo = box;
         ASSERT_NO_FATAL_FAILURE(readerOn());
         iface = QAccessible::queryAccessibleInterface(box);
@@ -65,7 +63,7 @@ protected:
 
     void TearDown() override
     {
-        ReaderWindow::TearDown();
+        WindowRig::TearDown();
         listenedTo = nullptr;
     }
 

@@ -124,6 +124,7 @@ void MainWindow::createPassageControls()
     txtTyping->setAccessibleDescription(
         QStringLiteral("Type the passage shown above. F2 repeats the sentence."));
     txtTyping->setKeyHandler([this](char32_t &key) { m_test->txtTyping_KeyPress(key); });
+    txtTyping->setPrompt([this] { return m_test->sentenceLeft(); });
     connect(txtTyping, &TypingBox::repeatRequested, this, [this] { m_test->repeatSentence(); });
 
     lblAbout = addLabel(this, "lblAbout",

@@ -10,7 +10,8 @@ checked on what Orca's own debug log says it spoke and put on the display.
 typing:  the first sentence at Start and nothing more; the next sentence once the last
          character of one (its closing blank) is typed and not before; F2; a wrong key heard
          and a right one after it not; the same wrong key twice heard twice; the next passage
-         by its first sentence; the results after Esc.
+         by its first sentence; the results after Esc. On braille: what is left of the sentence
+         in the middle of typing it, beside what was typed.
 options: Tab into "How Much Time?" lands on the selected length, the arrows move it, Cancel
          puts it back; the colour buttons tell their colours.
 timed:   a whole one-minute test typed through: "10 seconds left" once, ten seconds before the
@@ -139,7 +140,13 @@ def scenario_typing(session, checks):
 
     # In the middle of a word, so that a character too many or too few is heard.
     mark = len(session.speech())
+    shown = len(session.braille())
     session.type("Th")
+    # The typing box's line: its name with what is left of the sentence, then what was typed,
+    # with the caret at its end.
+    line = "Type here: " + S2[len("Th"):].strip() + " " + S1 + "Th $l"
+    expect(checks, session, "Braille shows the rest of the sentence while it is typed",
+           lambda p: line in p.text, shown, repr(line), braille=True)
     session.key("F2")
     expect(checks, session, "F2 says the rest of the sentence from the next character",
            notification(S2[len("Th"):]), mark, "the rest of the second sentence")

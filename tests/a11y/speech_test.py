@@ -11,7 +11,7 @@ typing:  the first sentence at Start and nothing more; the next sentence once th
          character of one (its closing blank) is typed and not before; F2; a wrong key heard
          and a right one after it not; the same wrong key twice heard twice; the next passage
          by its first sentence; the results after Esc. On braille: what is left of the sentence
-         in the middle of typing it, beside what was typed.
+         in the middle of typing it, beside what was typed; the results.
 options: Tab into "How Much Time?" lands on the selected length, the arrows move it, Cancel
          puts it back; the colour buttons tell their colours.
 timed:   a whole one-minute test typed through: "10 seconds left" once, ten seconds before the
@@ -191,6 +191,7 @@ def scenario_typing(session, checks):
     accuracy = "%.1f" % (100 - 3 / typed * 100)
     session.settle(0.5)
     mark = len(session.speech())
+    shown = len(session.braille())
     session.key("Escape")
     expect(checks, session, "Esc: the results box is read",
            lambda p: p.text.startswith("alert Typing Speed Results"), mark, "the results")
@@ -199,6 +200,11 @@ def scenario_typing(session, checks):
     checks.check("The results are read with their four figures, accuracy " + accuracy + "%",
                  match is not None and match.group(2) == accuracy,
                  heard([p.text for p in since(session, mark)]))
+    if match:
+        # As spoken, but for the full stop that ends Orca's phrase.
+        figures = match.group(0)[len("alert "):].rstrip(".")
+        expect(checks, session, "The results reach the braille display as they are spoken",
+               lambda p: figures + " alert" in p.text, shown, repr(figures), braille=True)
     check_notices_flashed(session, checks)
 
 

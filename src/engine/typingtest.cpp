@@ -283,8 +283,12 @@ void TypingTest::judgeKey(char32_t key)
 
 void TypingTest::repeatSentence()
 {
-    if (m_running)
-        announce(m_spoken.restFrom(m_state.CharPos));
+    announce(sentenceLeft());
+}
+
+QString TypingTest::sentenceLeft() const
+{
+    return m_running ? m_spoken.restFrom(m_state.CharPos) : QString();
 }
 
 // The one way out to the screen reader.

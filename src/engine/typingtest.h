@@ -74,6 +74,9 @@ public:
     // F2 in the typing box: says the rest of the current sentence again, from the next character
     // to type. It is not a typed key and changes nothing else.
     void repeatSentence();
+    // What is left to type of the current sentence, from the next character on; "" when no test
+    // runs or the sentence is typed to its end.
+    QString sentenceLeft() const;
 
     // True from Start until Stop.
     bool isRunning() const { return m_running; }

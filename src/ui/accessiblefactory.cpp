@@ -6,13 +6,13 @@
 
 #include "figurelabelaccessible.h"
 #include "notice.h"
-#include "noticeaccessible.h"
 #include "passageview.h"
 #include "passageviewaccessible.h"
 #include "typingbox.h"
 #include "typingboxaccessible.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 
 namespace quorvel {
@@ -35,7 +35,7 @@ QAccessibleInterface *AccessibleFactory::create(const QString &className, QObjec
     if (className == QLatin1String("quorvel::TypingBox"))
         return new TypingBoxAccessible(static_cast<TypingBox *>(object));
     if (className == QLatin1String("quorvel::Notice"))
-        return new NoticeAccessible(static_cast<Notice *>(object));
+        return new QAccessibleWidget(static_cast<Notice *>(object), QAccessible::Notification);
     if (className == QLatin1String("QLabel")) {
         auto *label = static_cast<QLabel *>(object);
         if (FigureLabelAccessible::captionOf(label))

@@ -243,6 +243,11 @@ void MainWindow::setCarLeft(int twipsLeft)
     imgCar->move(twips(twipsLeft), imgCar->y());
 }
 
+void MainWindow::setTypingPrompt(std::function<QString()> prompt)
+{
+    txtTyping->setPrompt(std::move(prompt));
+}
+
 void MainWindow::cmdInstructions_Click()
 {
     InfoWindow::showModal<InstructionsWindow>(this);

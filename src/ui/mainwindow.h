@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -44,6 +45,10 @@ public:
     void clearTyping() override;
     int carLeft() const override { return m_carLeft; }
     void setCarLeft(int twips) override;
+
+    // What is left to type of the sentence, which a screen reader shows beside what was typed in
+    // txtTyping; asked for only when a reader reads the box.
+    void setTypingPrompt(std::function<QString()> prompt);
 
 signals:
     // Start, or Enter while no other button has the focus.

@@ -4,31 +4,34 @@
 
 #include "notice.h"
 
+#include <QLabel>
+
 namespace quorvel {
 
-Notice::Notice(QWidget *parent) : QWidget(parent)
+Notice::Notice(QWidget *parent) : QWidget(parent), m_label(new QLabel(this))
 {
     setObjectName(QStringLiteral("notice"));
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
-    // Under every sibling, so that it can never cover what is drawn there.
-    lower();
+    // Far above and to the left of the window, where text meant only for screen readers is put:
+    // nothing on screen shows it, and Orca's review of the screen passes over what lies at
+    // negative coordinates, but Orca still reads the notification when it is shown.
+    setGeometry(-100000, -100000, 1, 1);
+    m_label->setGeometry(rect());
     hide();
+}
+
+QString Notice::text() const
+{
+    return m_label->accessibleName();
 }
 
 void Notice::say(const QString &text)
 {
-    // The text is read back when the reader handles the showing, so it is set first; the name
-    // itself never changes through a name-change event, which Orca 43 cannot speak.
+    // The text is set while the notice is hidden, and read when the reader handles the showing.
+    // Orca passes over the name change of a label that does not have the focus.
     hide();
-    m_text = text;
+    m_label->setAccessibleName(text);
     show();
-}
-
-void Notice::paintEvent(QPaintEvent *)
-{
-    // Nothing: whatever is under the pixel shows through.
 }
 
 } // namespace quorvel

@@ -6,26 +6,30 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace quorvel {
 
-// One thing said to a screen reader: a 1x1 widget that draws nothing, takes no focus and lets
-// the mouse through, whose accessible role is a notification and whose accessible name is its
-// text. Orca speaks a notification when it is shown, so showing it again says it again.
+// One thing said to a screen reader: a widget far outside its window, which takes no focus and
+// whose accessible role is a notification. Orca presents a notification when it is shown, so
+// showing it again says it again.
+//
+// The text is the accessible name of a label inside the notice, and the notice itself has no
+// name. Orca speaks a notification's name and its labels, but it puts on the braille display,
+// and keeps in its list of notifications, only the text of the labels, and it drops a label that
+// repeats the notification's name.
 class Notice : public QWidget {
     Q_OBJECT
 
 public:
     explicit Notice(QWidget *parent = nullptr);
 
-    const QString &text() const { return m_text; }
+    QString text() const;
     // Hides the notice if shown, takes the text and shows it.
     void say(const QString &text);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
-    QString m_text;
+    QLabel *m_label;
 };
 
 } // namespace quorvel

@@ -81,6 +81,7 @@ void Program::connectWindow()
         [this](char32_t &key) { m_test.txtTyping_KeyPress(key); }, Qt::DirectConnection);
     QObject::connect(window, &MainWindow::repeatRequested, window,
                      [this] { m_test.repeatSentence(); });
+    window->setTypingPrompt([this] { return m_test.sentenceLeft(); });
     // A test cut short is abandoned at once; the program ends once the event that closed the
     // window is over.
     QObject::connect(window, &MainWindow::exitRequested, window, [this] { m_test.abandon(); });

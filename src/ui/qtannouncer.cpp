@@ -22,11 +22,6 @@ void QtAnnouncer::announce(const QString &text)
     m_next = (m_next + 1) % kNotices;
     if (!notice)
         notice = new Notice(m_window);
-    // Only the newest notice is shown; the one before leaves as this one comes.
-    for (const QPointer<Notice> &other : m_notices) {
-        if (other && other != notice && other->isVisible())
-            other->hide();
-    }
     notice->say(text);
 }
 

@@ -22,7 +22,8 @@ class Notice;
 // The notices take turns. A screen reader reads a notice's text some time after it is shown,
 // and Orca drops a showing of a notice when a later one of the same notice is waiting; with a
 // turn each, two announcements close together (two wrong keys, or a wrong key that ends a
-// sentence) are both heard, each with its own text.
+// sentence) are both heard, each with its own text. A notice stays shown until its next turn:
+// Orca reads the text of a notification's labels only while they are shown.
 class QtAnnouncer : public Announcer {
 public:
     static constexpr int kNotices = 16;

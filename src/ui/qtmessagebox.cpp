@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace quorvel {
 
@@ -27,6 +28,15 @@ QString asTable(const Results &results)
     return html + QStringLiteral("</table>");
 }
 
+// The figures in one line, each after its caption, as a screen reader says them.
+QString inOneLine(const Results &results)
+{
+    QStringList parts;
+    for (const Results::Line &line : results.lines())
+        parts << line.caption + QLatin1Char(' ') + line.figure;
+    return parts.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 void QtMessageBox::showResults(const Results &results)
@@ -44,6 +54,12 @@ void QtMessageBox::showResults(const Results &results)
             message = label;
     }
     message->setAccessibleDescription(results.text());
+    // Orca puts a message box on the braille display by its name alone, so the name carries the
+    // figures after the title. Orca speaks the name too, and passes over a label whose text the
+    // name already holds, so the figures are said once.
+    const QString figures = inOneLine(results);
+    message->setAccessibleName(figures);
+    box.setAccessibleName(Results::title() + QStringLiteral(". ") + figures);
     box.exec();
 }
 

@@ -29,6 +29,11 @@ public:
     explicit TypingBox(QWidget *parent = nullptr);
 
     void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
+    // What is left to type of the sentence, which a screen reader shows beside what was typed.
+    // Asked for only when a reader reads the box.
+    using Prompt = std::function<QString()>;
+    void setPrompt(Prompt prompt) { m_prompt = std::move(prompt); }
+    QString prompt() const { return m_prompt ? m_prompt() : QString(); }
 
     // Everything let through since the last clear; Enter shows as a line break.
     const QString &text() const { return m_text; }
@@ -82,6 +87,7 @@ private:
     void restartCaret();
 
     KeyHandler m_keyHandler;
+    Prompt m_prompt;
     QString m_text;
     std::vector<Cell> m_line;
     QString m_preedit;

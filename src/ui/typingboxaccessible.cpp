@@ -33,6 +33,20 @@ void TypingBoxAccessible::notifyCleared(TypingBox *box, const QString &removed)
     QAccessible::updateAccessibility(&event);
 }
 
+// Once something is typed, the name carries what is left of the sentence. Orca puts the name on
+// the braille display before the line being typed and reads it afresh at every key, so the rest
+// of the sentence stays beside what was typed; it speaks a name only when told of a change, and
+// none is sent. An empty box is only "Type here": the focus comes to it at Start while the
+// sentence is announced, which Orca would otherwise say twice.
+QString TypingBoxAccessible::text(QAccessible::Text t) const
+{
+    const QString name = TextAccessible::text(t);
+    if (t != QAccessible::Name || box()->text().isEmpty())
+        return name;
+    const QString left = box()->prompt().trimmed();
+    return left.isEmpty() ? name : name + QStringLiteral(": ") + left;
+}
+
 int TypingBoxAccessible::cursorPosition() const
 {
     return characterCount();

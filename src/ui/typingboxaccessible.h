@@ -12,8 +12,9 @@ class TypingBox;
 
 // txtTyping as a screen reader sees it: an editable text whose text is what has been typed, with
 // the caret always at its end, and which tells of every character that goes in so the reader can
-// echo it. It offers no way to edit: text gets in only by typing, where each key is judged, so
-// nothing can be pasted, deleted or replaced through it.
+// echo it. Its name gives what is left of the sentence to type. It offers no way to edit: text gets
+// in only by typing, where each key is judged, so nothing can be pasted, deleted or replaced
+// through it.
 class TypingBoxAccessible : public TextAccessible {
 public:
     explicit TypingBoxAccessible(TypingBox *box);
@@ -22,6 +23,9 @@ public:
     // assistive technology listens.
     static void notifyInserted(TypingBox *box, int position, const QString &text);
     static void notifyCleared(TypingBox *box, const QString &removed);
+
+    QString text(QAccessible::Text t) const override;
+    using TextAccessible::text;
 
     // The caret stays at the end.
     int cursorPosition() const override;

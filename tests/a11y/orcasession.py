@@ -6,10 +6,11 @@
 
 A session owns everything it starts: an X server, a D-Bus session with the accessibility bus,
 openbox (so that the window can become active), Orca writing a debug log, and Quorvel. Every
-phrase Orca speaks appears in that log as a line "HH:MM:SS.micro - SPEECH OUTPUT: '...'", which
-is what the checks read. Each session has its own HOME and XDG_RUNTIME_DIR, so a
-speech-dispatcher left from an earlier run cannot wedge it, and at the end it stops only the
-processes it started, by their ids.
+phrase Orca speaks appears in that log as a line "HH:MM:SS.micro - SPEECH OUTPUT: '...'", and
+every line it puts on the braille display as "HH:MM:SS.micro - BRAILLE LINE:  '...'", whether or
+not a display is plugged in; these are what the checks read. Each session has its own HOME and
+XDG_RUNTIME_DIR, so a speech-dispatcher left from an earlier run cannot wedge it, and at the end
+it stops only the processes it started, by their ids.
 
 Speech needs an audio device to finish an utterance, or speech-dispatcher and then Orca hang;
 ALSA's null device stands in for one.
@@ -32,6 +33,7 @@ TOOLS = ["Xvfb", "dbus-run-session", "openbox", "orca", "xdotool", "xprop", "gse
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 _ENTRY = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d{6}) - SPEECH OUTPUT: '(.*)$")
+_BRAILLE = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d{6}) - BRAILLE LINE:  '(.*)'$")
 _VOICE = re.compile(r"^(.*)'\s*\{[^{}]*\}\s*$", re.DOTALL)
 _STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} ")
 
@@ -67,21 +69,29 @@ def cannot_run():
 
 @dataclass
 class Phrase:
-    """One phrase Orca spoke: seconds since midnight and the text, as Orca logged it."""
+    """One phrase Orca spoke, or one line it put on the braille display: seconds since midnight
+    and the text, as Orca logged it. notice marks the text of a notification: Orca 43 says the
+    role, "notification.", and then the text, as two phrases."""
     at: float
     text: str
+    notice: bool = False
 
 
-class SpeechReader:
-    """The phrases of an Orca debug log, read as the log grows. A phrase may run over several
-    lines (the results box is read as one); it ends at the next line with a time, and its text
-    at the quote before its voice settings. Each line is read once, so waiting on a log of
-    megabytes costs little."""
+def _seconds(h, m, s, micro):
+    return int(h) * 3600 + int(m) * 60 + int(s) + int(micro) / 1e6
+
+
+class LogReader:
+    """The phrases and braille lines of an Orca debug log, read as the log grows. A phrase may
+    run over several lines (the results box was read as one); it ends at the next line with a
+    time, and its text at the quote before its voice settings. A braille line is one line of the
+    log. Each line is read once, so waiting on a log of megabytes costs little."""
 
     def __init__(self):
         self._done = []
         self._current = None
         self._partial = ""
+        self.braille = []
 
     def feed(self, text):
         lines = (self._partial + text).split("\n")
@@ -91,11 +101,15 @@ class SpeechReader:
 
     def _line(self, line):
         match = _ENTRY.match(line)
+        shown = _BRAILLE.match(line)
         if match:
             self._finish()
-            h, m, s, micro, rest = match.groups()
-            self._current = Phrase(int(h) * 3600 + int(m) * 60 + int(s) + int(micro) / 1e6,
-                                   rest)
+            *stamp, rest = match.groups()
+            self._current = Phrase(_seconds(*stamp), rest)
+        elif shown:
+            self._finish()
+            *stamp, text = shown.groups()
+            self.braille.append(Phrase(_seconds(*stamp), text))
         elif self._current and not _STAMP.match(line):
             self._current.text += "\n" + line
         else:
@@ -103,25 +117,18 @@ class SpeechReader:
 
     def _finish(self):
         if self._current:
-            self._done.append(_spoken(self._current))
+            self._done.append(self._spoken(self._current))
             self._current = None
 
     def phrases(self):
-        return self._done + ([_spoken(self._current)] if self._current else [])
+        return self._done + ([self._spoken(self._current)] if self._current else [])
 
-
-def _spoken(phrase):
-    # What follows the closing quote is the voice: {'established': False, ...}.
-    voiced = _VOICE.match(phrase.text)
-    text = voiced.group(1) if voiced else phrase.text
-    return Phrase(phrase.at, " ".join(text.split()))
-
-
-def parse_speech(log_text):
-    """The phrases in a whole Orca debug log, in order."""
-    reader = SpeechReader()
-    reader.feed(log_text + "\n")
-    return reader.phrases()
+    def _spoken(self, phrase):
+        # What follows the closing quote is the voice: {'established': False, ...}.
+        voiced = _VOICE.match(phrase.text)
+        text = voiced.group(1) if voiced else phrase.text
+        notice = bool(self._done) and self._done[-1].text in ("notification", "notification.")
+        return Phrase(phrase.at, " ".join(text.split()), notice)
 
 
 class Session:
@@ -142,7 +149,7 @@ class Session:
         self._env = None
         self._reader = reader
         self._speech_log = reader and speech_log
-        self._speech = SpeechReader()
+        self._log_reader = LogReader()
         self._log_read = 0
         self._decoder = codecs.getincrementaldecoder("utf-8")(errors="replace")
 
@@ -316,30 +323,41 @@ class Session:
         except (OSError, ValueError):
             pass
 
-    # Reading what was said
+    # Reading what was said and shown
 
-    def speech(self):
+    def _read(self):
         try:
             with open(self.log, "rb") as f:
                 f.seek(self._log_read)
                 data = f.read()
         except FileNotFoundError:
-            return []
+            return
         self._log_read += len(data)
-        self._speech.feed(self._decoder.decode(data))
-        return self._speech.phrases()
+        self._log_reader.feed(self._decoder.decode(data))
 
-    def wait_for(self, matches, timeout, what, after=0):
-        """The first phrase from index after on that matches, waiting up to timeout seconds;
-        raises with what was said when none comes."""
-        found = self._wait_until(lambda: self._find(matches, after), timeout, None)
+    def speech(self):
+        self._read()
+        return self._log_reader.phrases()
+
+    def braille(self):
+        """The lines Orca has put on the braille display, in order."""
+        self._read()
+        return list(self._log_reader.braille)
+
+    def wait_for(self, matches, timeout, what, after=0, braille=False):
+        """The first phrase (or braille line) from index after on that matches, waiting up to
+        timeout seconds; raises with what was said (or shown) when none comes."""
+        lines = self.braille if braille else self.speech
+        found = self._wait_until(lambda: self._find(lines(), matches, after), timeout, None)
         if found is None:
-            said = "\n".join("  " + p.text for p in self.speech()[after:])
-            raise AssertionError(f"waited {timeout} s for {what}; Orca said:\n{said}")
+            said = "\n".join("  " + p.text for p in lines()[after:])
+            verb = "showed" if braille else "said"
+            raise AssertionError(f"waited {timeout} s for {what}; Orca {verb}:\n{said}")
         return found
 
-    def _find(self, matches, after):
-        for index, phrase in enumerate(self.speech()[after:], start=after):
+    @staticmethod
+    def _find(lines, matches, after):
+        for index, phrase in enumerate(lines[after:], start=after):
             if matches(phrase):
                 return index, phrase
         return None
@@ -377,17 +395,17 @@ class Session:
 
 
 def notification(text):
-    """Matches Orca's reading of a notice that says text: Orca puts "notification" in front and
-    may end it with a full stop of its own."""
-    wanted = " ".join(("notification " + text).split())
+    """Matches the text of a notification that says text, as Orca speaks it: whitespace
+    collapsed, and maybe a full stop of Orca's own at the end."""
+    wanted = " ".join(text.split())
 
     def matches(phrase):
-        return phrase.text == wanted or phrase.text == wanted + "."
+        return phrase.notice and phrase.text in (wanted, wanted + ".")
     return matches
 
 
 def is_notification(phrase):
-    return phrase.text.startswith("notification ")
+    return phrase.notice
 
 
 if __name__ == "__main__":

@@ -2,21 +2,25 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""What a blind typist hears from Quorvel through Orca, checked on Orca's own speech log.
+"""What a blind typist hears from Quorvel through Orca, and reads on a braille display,
+checked on what Orca's own debug log says it spoke and put on the display.
 
-    python3 speech_test.py typing|options|timed PROGRAM [--speech FILE]
+    python3 speech_test.py typing|options|timed PROGRAM [--transcript FILE]
 
 typing:  the first sentence at Start and nothing more; the next sentence once the last
          character of one (its closing blank) is typed and not before; F2; a wrong key heard
          and a right one after it not; the same wrong key twice heard twice; the next passage
-         by its first sentence; the results after Esc.
+         by its first sentence; the results after Esc. On braille: what is left of the sentence
+         in the middle of typing it, beside what was typed; the results.
 options: Tab into "How Much Time?" lands on the selected length, the arrows move it, Cancel
          puts it back; the colour buttons tell their colours.
 timed:   a whole one-minute test typed through: "10 seconds left" once, ten seconds before the
          end, then the results.
+typing and timed: every notice spoken is also flashed on braille, with the same text.
 
 Each scenario runs its own session (see orcasession.py). Exit status 0 when every check
-passed, 1 when one failed, 77 (skipped) when a tool is missing. --speech saves what Orca said.
+passed, 1 when one failed, 77 (skipped) when a tool is missing. --transcript saves what Orca
+said and what it put on the braille display, in the order it did.
 """
 
 import argparse
@@ -67,15 +71,39 @@ def heard(phrases):
     return "\n".join("      | " + text for text in phrases) or "      (nothing)"
 
 
-def expect(checks, session, name, matches, after, what):
-    """Waits for a phrase; records the check. Returns the index after it, or None."""
+def expect(checks, session, name, matches, after, what, braille=False):
+    """Waits for a phrase, or a braille line; records the check. Returns the index after it, or
+    None."""
     try:
-        index, _ = session.wait_for(matches, WAIT, what, after)
+        index, _ = session.wait_for(matches, WAIT, what, after, braille)
     except AssertionError as error:
         checks.check(name, False, str(error))
         return None
     checks.check(name, True)
     return index + 1
+
+
+def flashed(shown, spoken):
+    """Whether a braille line is a spoken notice's flash: the same text, without the full stop
+    Orca's speech may add."""
+    shown = " ".join(shown.split())
+    return spoken in (shown, shown + ".")
+
+
+def check_notices_flashed(session, checks):
+    """Every notice Orca spoke, it also put on the braille display with the same text, in the
+    same order."""
+    lines = [line.text for line in session.braille()]
+    unseen = []
+    at = 0
+    for notice in filter(is_notification, session.speech()):
+        found = next((i for i in range(at, len(lines)) if flashed(lines[i], notice.text)), None)
+        if found is None:
+            unseen.append(notice.text)
+        else:
+            at = found + 1
+    checks.check("Every notice is flashed on the braille display with the text spoken",
+                 not unseen, "not on braille:\n" + heard(unseen))
 
 
 def results_said(phrases):
@@ -112,7 +140,13 @@ def scenario_typing(session, checks):
 
     # In the middle of a word, so that a character too many or too few is heard.
     mark = len(session.speech())
+    shown = len(session.braille())
     session.type("Th")
+    # The typing box's line: its name with what is left of the sentence, then what was typed,
+    # with the caret at its end.
+    line = "Type here: " + S2[len("Th"):].strip() + " " + S1 + "Th $l"
+    expect(checks, session, "Braille shows the rest of the sentence while it is typed",
+           lambda p: line in p.text, shown, repr(line), braille=True)
     session.key("F2")
     expect(checks, session, "F2 says the rest of the sentence from the next character",
            notification(S2[len("Th"):]), mark, "the rest of the second sentence")
@@ -123,7 +157,7 @@ def scenario_typing(session, checks):
     if expect(checks, session, "After F2 the sentence goes on as if nothing was typed",
               notification(S3), mark, "the third sentence") is None:
         return
-    said = [t for t in notifications_since(session, mark) if t.startswith("notification Wrong")]
+    said = [t for t in notifications_since(session, mark) if t.startswith("Wrong")]
     checks.check("F2 counted as no key", not said, heard(said))
 
     mark = len(session.speech())
@@ -157,6 +191,7 @@ def scenario_typing(session, checks):
     accuracy = "%.1f" % (100 - 3 / typed * 100)
     session.settle(0.5)
     mark = len(session.speech())
+    shown = len(session.braille())
     session.key("Escape")
     expect(checks, session, "Esc: the results box is read",
            lambda p: p.text.startswith("alert Typing Speed Results"), mark, "the results")
@@ -165,6 +200,12 @@ def scenario_typing(session, checks):
     checks.check("The results are read with their four figures, accuracy " + accuracy + "%",
                  match is not None and match.group(2) == accuracy,
                  heard([p.text for p in since(session, mark)]))
+    if match:
+        # As spoken, but for the full stop that ends Orca's phrase.
+        figures = match.group(0)[len("alert "):].rstrip(".")
+        expect(checks, session, "The results reach the braille display as they are spoken",
+               lambda p: figures + " alert" in p.text, shown, repr(figures), braille=True)
+    check_notices_flashed(session, checks)
 
 
 def scenario_options(session, checks):
@@ -275,6 +316,18 @@ def scenario_timed(session, checks):
                  heard([p.text for p in since(session, end - 1)]))
     times = [p for p in session.speech() if notification("10 seconds left")(p)]
     checks.check("10 seconds left is said once", len(times) == 1, heard([p.text for p in times]))
+    check_notices_flashed(session, checks)
+
+
+def write_transcript(path, spoken, shown):
+    """One line per phrase and per braille line, by time: the time, then what was said in the
+    first column or what was shown in the second."""
+    entries = sorted([(p.at, 0, p.text) for p in spoken] + [(p.at, 1, p.text) for p in shown])
+    with open(path, "w", encoding="utf-8") as f:
+        for at, braille, text in entries:
+            stamp = time.strftime("%H:%M:%S", time.gmtime(at))
+            said, line = ("", "'%s'" % text) if braille else (text, "")
+            f.write("%s.%03d  %-48s  %s\n" % (stamp, int(at % 1 * 1000), said, line))
 
 
 def open_session(program):
@@ -297,7 +350,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     parser.add_argument("program")
-    parser.add_argument("--speech", help="write what Orca said to this file")
+    parser.add_argument("--transcript",
+                        help="write what Orca said and put on the braille display to this file")
     args = parser.parse_args()
 
     reason = orcasession.cannot_run()
@@ -313,11 +367,8 @@ def main():
         if session.program_died():
             checks.check("The program keeps running", False, "it ended during the test")
         spoken = session.speech()
-        if args.speech:
-            with open(args.speech, "w", encoding="utf-8") as f:
-                for phrase in spoken:
-                    stamp = time.strftime("%H:%M:%S", time.gmtime(phrase.at))
-                    f.write("%s.%03d  %s\n" % (stamp, int(phrase.at % 1 * 1000), phrase.text))
+        if args.transcript:
+            write_transcript(args.transcript, spoken, session.braille())
         session.close()
     if checks.failed:
         print("\nWhat Orca said:\n" + heard([p.text for p in spoken]))

@@ -46,7 +46,8 @@ type_and_count() {
   QT_QPA_PLATFORM=xcb "$work/quorvel" >>"$work/log" 2>&1 &
   local pid=$!
   local window
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n 1)
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n 1) ||
+    { cat "$work/log" >&2; fail "no Quorvel window within 30 s"; }
   xdotool windowfocus --sync "$window"
   # Events keep their order: the keys after Return reach the typing box that Start focuses.
   xdotool key Return

@@ -48,7 +48,7 @@ type_and_count() {
   local window
   window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n 1) ||
     { cat "$work/log" >&2; fail "no Quorvel window within 30 s"; }
-  xdotool windowfocus --sync "$window"
+  timeout 30 xdotool windowfocus --sync "$window" || fail "the window took no focus within 30 s"
   # Events keep their order: the keys after Return reach the typing box that Start focuses.
   xdotool key Return
   local keys

@@ -245,8 +245,9 @@ class Session:
         script = os.path.join(self.dir, "desktop.sh")
         with open(script, "w") as f:
             f.write("\n".join(lines) + "\n")
+        # In a process group of its own, so that close() can end whatever of it outlives it.
         self._desktop = self._spawn(["dbus-run-session", "--", "bash", script],
-                                    stdout=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, start_new_session=True,
                                     stderr=open(os.path.join(self.dir, "desktop.err"), "w"))
         self._wait_until(lambda: os.path.exists(os.path.join(self.dir, "bus")), 20,
                          "the D-Bus session to start")
@@ -305,6 +306,18 @@ class Session:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
+        # On a loaded machine Orca may take longer than that to quit. Killing dbus-run-session
+        # alone then left Orca and the bus running, and the next session, finding an Orca of
+        # this user, skipped its checks.
+        if getattr(self, "_desktop", None) is not None:
+            try:
+                os.killpg(self._desktop.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            # Until they are reaped they still count as an Orca of this user.
+            end = time.monotonic() + 10
+            while self._group_alive(self._desktop.pid) and time.monotonic() < end:
+                time.sleep(0.05)
         self._children = []
         if getattr(self, "_pty_slave", None) is not None:
             os.close(self._pty_slave)
@@ -314,6 +327,14 @@ class Session:
                                               "pid", "speech-dispatcher.pid"))
         if self._own_dir and not os.environ.get("QUORVEL_A11Y_KEEP"):
             shutil.rmtree(self.dir, ignore_errors=True)
+
+    @staticmethod
+    def _group_alive(group):
+        try:
+            os.killpg(group, 0)
+        except ProcessLookupError:
+            return False
+        return True
 
     @staticmethod
     def _signal_pidfile(path):
